@@ -1,0 +1,1 @@
+namespace MyGame { int Placeholder() { return 0; } }

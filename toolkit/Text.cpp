@@ -1,0 +1,90 @@
+#include "toolkit/Text.h"
+
+#include <cctype>
+#include <climits>
+
+namespace KTUtility {
+
+std::wstring Widen(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        wide[i] = static_cast<wchar_t>(static_cast<unsigned char>(text[i]));
+    }
+    return wide;
+}
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow(text.size(), '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        narrow[i] = static_cast<char>(static_cast<unsigned char>(text[i] & 0xFF));
+    }
+    return narrow;
+}
+
+std::string Int64ToText(std::int64_t value) {
+    return std::to_string(static_cast<long long>(value));
+}
+
+std::wstring Int64ToWideText(std::int64_t value) {
+    return Widen(Int64ToText(value));
+}
+
+std::int32_t TextToInt(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) {
+            value = static_cast<long long>(INT_MAX) + 1;
+        }
+    }
+    if (negative) {
+        value = -value;
+    }
+    if (value > INT_MAX) {
+        value = INT_MAX;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::string ReplaceAll(const std::string& text, const std::string& searched, const std::string& replacement) {
+    std::string result = text;
+    if (searched.empty()) {
+        return result;
+    }
+    // A replacement that holds the searched text would be found again forever;
+    // then each scan starts after what was just inserted.
+    const bool resumeAfter = replacement.find(searched) != std::string::npos;
+    std::size_t from = 0;
+    for (std::size_t at = result.find(searched, from); at != std::string::npos; at = result.find(searched, from)) {
+        result.replace(at, searched.size(), replacement);
+        from = resumeAfter ? at + replacement.size() : 0;
+    }
+    return result;
+}
+
+std::vector<std::string> Split(const std::string& text, const std::string& separator) {
+    std::vector<std::string> pieces;
+    if (text.empty() || separator.empty()) {
+        return pieces;
+    }
+    std::size_t current = 0;
+    for (std::size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, current)) {
+        pieces.push_back(text.substr(current, at - current));
+        current = at + separator.size();
+    }
+    if (current < text.size()) {
+        pieces.push_back(text.substr(current));
+    }
+    return pieces;
+}
+
+}  // namespace KTUtility

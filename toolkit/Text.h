@@ -1,0 +1,33 @@
+// Text and number helpers shared by the game and the toolkit. Portable: no
+// Windows header, so the rules and their tests build natively too.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace KTUtility {
+
+// Each byte becomes the code unit of the same value (Latin-1 reading).
+std::wstring Widen(const std::string& text);
+// Keeps the low 8 bits of each code unit; the exact inverse of Widen below 256.
+std::string Narrow(const std::wstring& text);
+
+std::string Int64ToText(std::int64_t value);
+std::wstring Int64ToWideText(std::int64_t value);
+// Reads as atoi does: leading blanks, a sign, digits up to the first other
+// character; no digits gives 0. Values beyond 32 bits saturate.
+std::int32_t TextToInt(const std::string& text);
+
+// Replaces every occurrence of searched, scanning again from the start after each
+// replacement so that an occurrence formed across it is replaced too ("aab",
+// "ab" -> "b" gives "b"). An empty searched text leaves the text unchanged; when
+// the replacement contains the searched text the scan resumes after the inserted
+// replacement, so the call always ends.
+std::string ReplaceAll(const std::string& text, const std::string& searched, const std::string& replacement);
+
+// Pieces between separators; a trailing separator gives no empty last piece, and
+// an empty text or separator gives no pieces.
+std::vector<std::string> Split(const std::string& text, const std::string& separator);
+
+}  // namespace KTUtility
