@@ -215,10 +215,10 @@ void CardPainter::Knight(Canvas& layer, Suit suit) {
 void CardPainter::King(Canvas& layer, Suit suit) {
     const Garment g = GarmentOf(suit);
     // Long robe to the ground with an ermine front and hem.
-    layer.FillPolygon({{21, 40}, {42, 40}, {47, 90}, {16, 90}}, Pal::C(g.main));
-    layer.FillPolygon({{29, 42}, {34, 42}, {36, 90}, {27, 90}}, Pal::C(Pal::Ivory));
-    layer.FillRect(16, 86, 47, 90, Pal::C(Pal::Ivory));
-    for (const Point& p : std::vector<Point>{{30, 50}, {33, 60}, {30, 70}, {33, 80}, {21, 87}, {41, 87}}) {
+    layer.FillPolygon({{21, 40}, {42, 40}, {45, 87}, {18, 87}}, Pal::C(g.main));
+    layer.FillPolygon({{29, 42}, {34, 42}, {36, 87}, {27, 87}}, Pal::C(Pal::Ivory));
+    layer.FillRect(18, 83, 45, 87, Pal::C(Pal::Ivory));
+    for (const Point& p : std::vector<Point>{{30, 50}, {33, 60}, {30, 70}, {33, 78}, {22, 84}, {40, 84}}) {
         layer.FillRect(p.x, p.y, p.x + 1, p.y + 2, Pal::C(Pal::Outline));
     }
     // Sleeves, hands and the suit symbol held before him.

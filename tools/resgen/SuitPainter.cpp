@@ -106,7 +106,9 @@ void SuitPainter::Club(Canvas& layer, double cx, double cy, double size) {
     layer.FillEllipse(cx - head * 0.35, top + head * 0.85, head * 0.3, head * 0.4, Pal::C(Pal::Gold));
     layer.FillEllipse(cx, top + h - foot * 0.6, foot * 1.25, foot * 0.9, Pal::C(Pal::DarkWood));
     // A sprig of leaves at the top.
-    layer.FillEllipse(cx + head * 0.9, top + head * 0.1, head * 0.5, head * 0.85, Pal::C(Pal::Green));
+    layer.FillPolygon({{cx + head * 0.5, top + head * 0.9}, {cx + head * 1.1, top - head * 0.1},
+                       {cx + head * 2.0, top - head * 0.4}, {cx + head * 1.7, top + head * 0.6}},
+                      Pal::C(Pal::Green));
 }
 
 }  // namespace ResGen

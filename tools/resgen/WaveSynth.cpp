@@ -62,14 +62,29 @@ std::int16_t ToSample(double v) {
     return static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0, 1.0) * 32767));
 }
 
-std::vector<std::int16_t> Interleave(const Stereo& s) {
+// Every sound peaks at the same level, loud but well clear of clipping.
+std::vector<std::int16_t> Normalize(const std::vector<double>& signal) {
+    double peak = 0;
+    for (double v : signal) {
+        peak = std::max(peak, std::fabs(v));
+    }
+    const double gain = peak > 0 ? 0.7 / peak : 0;
     std::vector<std::int16_t> samples;
-    samples.reserve(2 * s.left.size());
-    for (std::size_t i = 0; i < s.left.size(); ++i) {
-        samples.push_back(ToSample(s.left[i]));
-        samples.push_back(ToSample(s.right[i]));
+    samples.reserve(signal.size());
+    for (double v : signal) {
+        samples.push_back(ToSample(v * gain));
     }
     return samples;
+}
+
+std::vector<std::int16_t> Interleave(const Stereo& s) {
+    std::vector<double> signal;
+    signal.reserve(2 * s.left.size());
+    for (std::size_t i = 0; i < s.left.size(); ++i) {
+        signal.push_back(s.left[i]);
+        signal.push_back(s.right[i]);
+    }
+    return Normalize(signal);
 }
 
 }  // namespace
@@ -104,7 +119,7 @@ std::vector<std::int16_t> WaveSynth::Lament() {
 std::vector<std::int16_t> WaveSynth::Click() {
     const int rate = 44100;
     const std::size_t count = static_cast<std::size_t>(0.1 * rate);
-    std::vector<std::int16_t> samples(count);
+    std::vector<double> signal(count);
     std::uint32_t noise = 12345;
     for (std::size_t i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / rate;
@@ -112,9 +127,9 @@ std::vector<std::int16_t> WaveSynth::Click() {
         const double hiss = (static_cast<double>(noise >> 8) / (1u << 24)) * 2 - 1;
         const double knock = Sine(2 * kPi * 1800 * t) * 0.8 + hiss * 0.35;
         const double envelope = std::min(1.0, t / 0.0005) * Exp(-t * 120);
-        samples[i] = ToSample(knock * envelope * 0.7);
+        signal[i] = knock * envelope;
     }
-    return samples;
+    return Normalize(signal);
 }
 
 }  // namespace ResGen
