@@ -34,7 +34,7 @@ Canvas ArtPainter::Banner() {
     Felt(canvas, w, h);
     Frame(canvas, w, h);
     // The name, centred: "Lurna" gold, "Game" ivory, on a drop shadow.
-    const double unit = 2.6, weight = 1.55, spacing = 1.3, gap = 2.2;
+    const double unit = 2.5, weight = 1.5, spacing = 1.6, gap = 2.4;
     const double width = (StrokeFont::TextWidth("Lurna", spacing) + gap + StrokeFont::TextWidth("Game", spacing)) * unit;
     const double x = (w - width) / 2, y = (h - 10 * unit) / 2 - 1;
     Canvas lurna(200, 50, kSmooth), game(200, 50, kSmooth);
@@ -80,11 +80,12 @@ Canvas ArtPainter::Icon(int size) {
     Canvas back(size, size, kSmooth), face(size, size, kSmooth), coin(size, size, kSmooth);
     back.FillPolygon({{s * 0.32, s * 0.06}, {s * 0.86, s * 0.13}, {s * 0.76, s * 0.94}, {s * 0.22, s * 0.87}},
                      Pal::C(Pal::Red));
-    canvas.Compose(back, Pal::C(Pal::Outline), s / 16 * kSmooth / 2 + 2);
+    const double edge = (1 + s / 48) * kSmooth;  // outline width: 1 pixel and a bit more as the icon grows
+    canvas.Compose(back, Pal::C(Pal::Outline), edge);
     face.FillRect(s * 0.08, s * 0.12, s * 0.66, s * 0.96, Pal::C(Pal::Ivory));
-    canvas.Compose(face, Pal::C(Pal::Outline), s / 16 * kSmooth / 2 + 2);
+    canvas.Compose(face, Pal::C(Pal::Outline), edge);
     SuitPainter::Coin(coin, s * 0.38, s * 0.545, s * 0.42);
-    canvas.Compose(coin, Pal::C(Pal::Outline), s / 16 * kSmooth / 3 + 1);
+    canvas.Compose(coin, Pal::C(Pal::Outline), edge * 0.75);
     return canvas.Downsample();
 }
 

@@ -27,7 +27,6 @@ public:
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    int Scale() const { return scale_; }
     Rgba At(int x, int y) const { return pixels_[Index(x, y)]; }
     void Set(int x, int y, Rgba c);
 
