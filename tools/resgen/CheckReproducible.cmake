@@ -1,0 +1,32 @@
+# Runs the generator twice into fresh folders and fails unless both runs and the
+# committed resources are the same files, byte for byte.
+#   cmake -DRESGEN=<generator> -DWORK=<scratch folder> -DCOMMITTED=<app/res> -P CheckReproducible.cmake
+file(REMOVE_RECURSE ${WORK})
+foreach(run first second)
+  file(MAKE_DIRECTORY ${WORK}/${run})
+  execute_process(COMMAND ${RESGEN} ${WORK}/${run} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "generator failed (${status}) on the ${run} run")
+  endif()
+endforeach()
+
+file(GLOB made RELATIVE ${WORK}/first ${WORK}/first/*)
+file(GLOB again RELATIVE ${WORK}/second ${WORK}/second/*)
+file(GLOB committed RELATIVE ${COMMITTED} ${COMMITTED}/*)
+list(LENGTH made count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "generator wrote nothing")
+endif()
+if(NOT made STREQUAL again OR NOT made STREQUAL committed)
+  message(FATAL_ERROR "different file sets:\n first: ${made}\n second: ${again}\n committed: ${committed}")
+endif()
+foreach(name ${made})
+  foreach(other ${WORK}/second ${COMMITTED})
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/first/${name} ${other}/${name}
+                    RESULT_VARIABLE differ)
+    if(differ)
+      message(FATAL_ERROR "${name} differs between ${WORK}/first and ${other}")
+    endif()
+  endforeach()
+endforeach()
+message(STATUS "${count} files identical in both runs and in ${COMMITTED}")
