@@ -7,14 +7,15 @@
 
 namespace MyGame {
 
-// The cards on the table in table order, without gaps. Fixed arrays: the table is
-// read on every move and the reading must not allocate.
+// The cards on the table in table order, without gaps; entries from Count on are
+// unset. Fixed arrays: the table is read several times a move and the reading
+// must neither allocate nor clear more than it fills.
 struct TableCards {
     int Count = 0;
-    int Positions[TableSize] = {};
-    Card Cards[TableSize] = {};
-    int Values[TableSize] = {};
-    int Identifiers[TableSize] = {};
+    int Positions[TableSize];
+    Card Cards[TableSize];
+    int Values[TableSize];
+    int Identifiers[TableSize];
 };
 
 TableCards ReadTable(const Board& board);

@@ -88,10 +88,11 @@ void Game::PlayStrategyMove(Side side) {
         return;
     }
     // Laying while some card of the hand could capture breaks the rules.
+    const TableCards table = ReadTable(board_);
     for (int i = 0; i < HandSize; ++i) {
-        if (board_.IsShown(handFirst + i) && !FindCaptures(board_, CardValue(board_.CardAt(handFirst + i))).empty()) {
-            Violation("card laid while a capture was possible");
-        }
+        if (!board_.IsShown(handFirst + i)) continue;
+        FindCaptures(table, CardValue(board_.CardAt(handFirst + i)), options_);
+        if (!options_.empty()) Violation("card laid while a capture was possible");
     }
     (side == Side::Player ? state_.PlayerLastLaidValue : pcLastLaidValue_) = CardValue(board_.CardAt(position));
     LayOnTable(board_, position);
@@ -173,14 +174,12 @@ void Game::CheckCapture(int value, const std::string& capture) {
 }
 
 void Game::CheckCardsAccounted() {
-    int seen[DeckSize + 1] = {};
+    std::uint64_t seen = 0;
     bool bad = false;
     auto count = [&](Card card) {
-        if (card < 1 || card > DeckSize) {
-            bad = true;
-        } else {
-            ++seen[card];
-        }
+        const std::uint64_t bit = std::uint64_t{1} << (card & 63);
+        bad = bad || card < 1 || card > DeckSize || (seen & bit) != 0;
+        seen |= bit;
     };
     for (int position = 0; position < PositionCount; ++position) {
         if (position != StockPosition && board_.IsShown(position)) count(board_.CardAt(position));
@@ -188,15 +187,17 @@ void Game::CheckCardsAccounted() {
     for (int i = DeckSize - state_.CardsLeft; i < DeckSize; ++i) count(state_.Deck[i]);
     for (Card card : state_.PcPile) count(card);
     for (Card card : state_.PlayerPile) count(card);
-    for (int card = 1; card <= DeckSize; ++card) bad = bad || seen[card] != 1;
-    if (bad) Violation("cards not accounted for exactly once");
+    // Forty distinct cards from 1 to 40: every one of them exactly once.
+    if (bad || seen != (std::uint64_t{1} << (DeckSize + 1)) - 2) Violation("cards not accounted for exactly once");
 }
 
 void Game::FinishHand() {
-    const TableCards rest = ReadTable(board_);
+    const bool lastMove = state_.CardsLeft == 0 && HandsEmpty(board_);
+    const TableCards rest = lastMove ? ReadTable(board_) : TableCards();
     const std::size_t pcBefore = state_.PcPile.size();
     const std::size_t playerBefore = state_.PlayerPile.size();
-    if (!EndOfHand(state_, board_)) return;
+    if (EndOfHand(state_, board_) != lastMove) Violation("hand ended at the wrong move");
+    if (!lastMove) return;
 
     const CardList& taker = lastTakerIsPlayer_ ? state_.PlayerPile : state_.PcPile;
     const std::size_t takerBefore = lastTakerIsPlayer_ ? playerBefore : pcBefore;

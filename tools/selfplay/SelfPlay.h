@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/BoardRecord.h"
+#include "game/Captures.h"
 #include "game/Deal.h"
 #include "game/GameState.h"
 
@@ -55,6 +56,7 @@ private:
     bool lastTakerIsPlayer_ = false;
     // The PC's counterpart of PlayerLastLaidValue, for the strategy on the player's side.
     int pcLastLaidValue_ = -1;
+    MyGame::CaptureList options_;
     Totals totals_;
     std::vector<std::string> faults_;
 };
