@@ -1,0 +1,46 @@
+// A board that only records: the card positions and texts as plain fields. The
+// tests and the headless tools play on it.
+#pragma once
+
+#include "game/Board.h"
+
+namespace MyGame {
+
+struct PositionRecord {
+    bool Shown = false;
+    Card HeldCard = NoCard;
+    int Picture = CardBackPicture;
+    int Identifier = 0;
+    // Cleared by whoever moves a position away from its place.
+    bool AtPlace = true;
+};
+
+class BoardRecord final : public Board {
+public:
+    // Identifiers are firstIdentifier + index: rising with the index, and with
+    // the default every one has two digits.
+    explicit BoardRecord(int firstIdentifier = 10);
+
+    bool IsShown(int position) const override { return Positions[position].Shown; }
+    void Show(int position) override { Positions[position].Shown = true; }
+    void Hide(int position) override { Positions[position].Shown = false; }
+    Card CardAt(int position) const override { return Positions[position].HeldCard; }
+    void SetCard(int position, Card card) override { Positions[position].HeldCard = card; }
+    int Identifier(int position) const override { return Positions[position].Identifier; }
+    void SetPicture(int position, int bitmap) override { Positions[position].Picture = bitmap; }
+    void ReturnToPlace(int position) override { Positions[position].AtPlace = true; }
+
+    void SetStatusText(const std::string& text) override { Status = text; }
+    void SetTotals(const std::string& pcTotal, const std::string& playerTotal) override;
+    void ShowReport(const HandReport& report) override;
+    void HideReport() override { ReportShown = false; }
+
+    PositionRecord Positions[PositionCount];
+    std::string Status;
+    std::string PcTotal;
+    std::string PlayerTotal;
+    HandReport Report;
+    bool ReportShown = false;
+};
+
+}  // namespace MyGame

@@ -1,0 +1,238 @@
+#include "game/Captures.h"
+
+#include "game/Deal.h"
+#include "toolkit/Text.h"
+
+namespace MyGame {
+
+namespace {
+
+// Rows for the sums 2 to 10, values in non-increasing order; larger first values
+// first, except that "8;1;1" comes before "8;2".
+const char* const SumRowTexts[] = {
+    "1;1", "|",
+    "2;1", "1;1;1", "|",
+    "3;1", "2;2", "2;1;1", "1;1;1;1", "|",
+    "4;1", "3;2", "3;1;1", "2;2;1", "2;1;1;1", "|",
+    "5;1", "4;2", "4;1;1", "3;3", "3;2;1", "3;1;1;1", "2;2;2", "2;2;1;1", "2;1;1;1;1", "|",
+    "6;1", "5;2", "5;1;1", "4;3", "4;2;1", "4;1;1;1", "3;3;1", "3;2;2", "3;2;1;1", "3;1;1;1;1",
+    "2;2;2;1", "2;2;1;1;1", "|",
+    "7;1", "6;2", "6;1;1", "5;3", "5;2;1", "5;1;1;1", "4;4", "4;3;1", "4;2;2", "4;2;1;1",
+    "4;1;1;1;1", "3;3;2", "3;3;1;1", "3;2;2;1", "3;2;1;1;1", "2;2;2;2", "2;2;2;1;1",
+    "2;2;1;1;1;1", "|",
+    "8;1", "7;2", "7;1;1", "6;3", "6;2;1", "6;1;1;1", "5;4", "5;3;1", "5;2;2", "5;2;1;1",
+    "5;1;1;1;1", "4;4;1", "4;3;2", "4;3;1;1", "4;2;2;1", "4;2;1;1;1", "3;3;3", "3;3;2;1",
+    "3;3;1;1;1", "3;2;2;2", "3;2;2;1;1", "3;2;1;1;1;1", "2;2;2;2;1", "2;2;2;1;1;1", "|",
+    "9;1", "8;1;1", "8;2", "7;3", "7;2;1", "7;1;1;1", "6;4", "6;3;1", "6;2;2", "6;2;1;1",
+    "6;1;1;1;1", "5;5", "5;4;1", "5;3;2", "5;3;1;1", "5;2;2;1", "5;2;1;1;1", "4;4;2",
+    "4;4;1;1", "4;3;3", "4;3;2;1", "4;3;1;1;1", "4;2;2;2", "4;2;2;1;1", "4;2;1;1;1;1",
+    "3;3;3;1", "3;3;2;2", "3;3;2;1;1", "3;3;1;1;1;1", "3;2;2;2;1", "3;2;2;1;1;1",
+    "2;2;2;2;1;1", "2;2;2;1;1;1;1", "|",
+};
+
+constexpr int SmallestSum = 2;
+constexpr int LargestSum = 10;
+constexpr int LongestRow = 7;
+
+// A row as numbers, with how often each value occurs in it.
+struct SumRow {
+    int Count = 0;
+    int Values[LongestRow] = {};
+    int Needed[LargestSum + 1] = {};
+};
+
+struct SumTables {
+    std::vector<std::string> Texts[LargestSum + 1];
+    std::vector<SumRow> Rows[LargestSum + 1];
+};
+
+const SumTables& Sums() {
+    static const SumTables tables = [] {
+        SumTables built;
+        int sum = SmallestSum;
+        for (const char* text : SumRowTexts) {
+            if (std::string(text) == "|") {
+                ++sum;
+                continue;
+            }
+            built.Texts[sum].push_back(text);
+            SumRow row;
+            for (const std::string& piece : KTUtility::Split(text, ";")) {
+                const int value = KTUtility::TextToInt(piece);
+                row.Values[row.Count++] = value;
+                ++row.Needed[value];
+            }
+            built.Rows[sum].push_back(row);
+        }
+        return built;
+    }();
+    return tables;
+}
+
+void AppendToken(std::string& option, const std::string& token) {
+    if (!option.empty()) option += ';';
+    option += token;
+}
+
+void AppendOpenToken(std::string& option, int value) {
+    if (!option.empty()) option += ';';
+    option += '(';
+    AppendNumber(option, value);
+    option += ')';
+}
+
+void AppendIdentifier(std::string& option, int identifier) {
+    if (!option.empty()) option += ';';
+    AppendNumber(option, identifier);
+}
+
+std::string OpenToken(int value) {
+    std::string token;
+    AppendOpenToken(token, value);
+    return token;
+}
+
+// The option with its first token equal to searched replaced; false when none is.
+bool ReplaceFirstToken(std::string& option, const std::string& searched, const std::string& replacement) {
+    std::vector<std::string> tokens = KTUtility::Split(option, ";");
+    for (std::string& token : tokens) {
+        if (token != searched) continue;
+        token = replacement;
+        std::string joined;
+        for (const std::string& each : tokens) AppendToken(joined, each);
+        option = joined;
+        return true;
+    }
+    return false;
+}
+
+bool HasToken(const std::string& option, const std::string& searched) {
+    for (const std::string& token : KTUtility::Split(option, ";")) {
+        if (token == searched) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+const std::vector<std::string>& PartitionsOf(int sum) {
+    static const std::vector<std::string> none;
+    if (sum < SmallestSum || sum > LargestSum) return none;
+    return Sums().Texts[sum];
+}
+
+CaptureList FindCaptures(const Board& board, int value) {
+    CaptureList options;
+    FindCaptures(ReadTable(board), value, options);
+    return options;
+}
+
+void FindCaptures(const TableCards& table, int value, CaptureList& options) {
+    options.clear();
+    for (int i = 0; i < table.Count; ++i) {
+        if (table.Values[i] != value) continue;
+        options.emplace_back();
+        AppendIdentifier(options.back(), table.Identifiers[i]);
+    }
+    if (!options.empty() || value < SmallestSum || value > LargestSum) return;
+
+    // The table cards of each value in table order.
+    int onTable[LargestSum + 1] = {};
+    int cardsOfValue[LargestSum + 1][TableSize];
+    for (int i = 0; i < table.Count; ++i) {
+        const int cardValue = table.Values[i];
+        cardsOfValue[cardValue][onTable[cardValue]++] = i;
+    }
+    for (const SumRow& row : Sums().Rows[value]) {
+        bool matches = true;
+        for (int k = 0; k < row.Count && matches; ++k) {
+            matches = row.Needed[row.Values[k]] <= onTable[row.Values[k]];
+        }
+        if (!matches) continue;
+        // Exactly as many cards of a value as the row needs: they are named in
+        // table order; more: which ones is left open.
+        int used[LargestSum + 1] = {};
+        options.emplace_back();
+        std::string& option = options.back();
+        for (int k = 0; k < row.Count; ++k) {
+            const int part = row.Values[k];
+            if (onTable[part] == row.Needed[part]) {
+                AppendIdentifier(option, table.Identifiers[cardsOfValue[part][used[part]++]]);
+            } else {
+                AppendOpenToken(option, part);
+            }
+        }
+    }
+}
+
+bool CaptureReady(const CaptureList& options) {
+    return options.size() == 1 && options.front().find('(') == std::string::npos;
+}
+
+CaptureList SelectTableCard(const CaptureList& options, int identifier, Card card) {
+    const std::string pressed = KTUtility::Int64ToText(identifier);
+    const std::string open = OpenToken(CardValue(card));
+    CaptureList narrowed;
+    if (options.size() == 1) {
+        std::string option = options.front();
+        if (HasToken(option, pressed) || ReplaceFirstToken(option, open, pressed)) {
+            narrowed.push_back(option);
+        }
+        return narrowed;
+    }
+    for (const std::string& option : options) {
+        if (HasToken(option, pressed)) narrowed.push_back(option);
+    }
+    if (!narrowed.empty()) return narrowed;
+    // No option names the card. Keeping nothing here would lock the turn when
+    // every option holds only open tokens, so the options that leave a card of
+    // this value open take it, in their order.
+    for (std::string option : options) {
+        if (ReplaceFirstToken(option, open, pressed)) narrowed.push_back(option);
+    }
+    return narrowed;
+}
+
+void TakeCapture(GameState& state, Board& board, Side taker, int handPosition, const std::string& capture) {
+    CardList& pile = taker == Side::Player ? state.PlayerPile : state.PcPile;
+    pile.push_back(board.CardAt(handPosition));
+    board.Hide(handPosition);
+    for (std::size_t start = 0; start < capture.size();) {
+        std::size_t end = capture.find(';', start);
+        if (end == std::string::npos) end = capture.size();
+        int identifier = 0;
+        for (std::size_t i = start; i < end; ++i) identifier = identifier * 10 + (capture[i] - '0');
+        const int position = PositionOfIdentifier(board, identifier);
+        start = end + 1;
+        if (position < 0) continue;  // not a position: a capture must name only positions
+        pile.push_back(board.CardAt(position));
+        board.Hide(position);
+    }
+    state.LastTakerIsPlayer = taker == Side::Player;
+    if (IsSweep(state, board)) {
+        ++(taker == Side::Player ? state.PlayerSweeps : state.PcSweeps);
+    }
+}
+
+bool IsSweep(const GameState& state, const Board& board) {
+    for (int position : TablePositions) {
+        if (board.IsShown(position)) return false;
+    }
+    return state.CardsLeft != 0 || !HandsEmpty(board);
+}
+
+bool EndOfHand(GameState& state, Board& board) {
+    if (state.CardsLeft != 0 || !HandsEmpty(board)) return false;
+    state.HandActive = false;
+    board.SetStatusText("Fine mano");
+    CardList& pile = state.LastTakerIsPlayer ? state.PlayerPile : state.PcPile;
+    for (int position : TablePositions) {
+        if (!board.IsShown(position)) continue;
+        pile.push_back(board.CardAt(position));
+        board.ReturnToPlace(position);
+        board.Hide(position);
+    }
+    return true;
+}
+
+}  // namespace MyGame

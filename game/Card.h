@@ -1,0 +1,45 @@
+// The forty cards of the Italian deck and the list they are kept in.
+#pragma once
+
+#include <vector>
+
+namespace MyGame {
+
+// A card is its number: 1 to 10 coins, 11 to 20 cups, 21 to 30 swords, 31 to 40
+// clubs. Within a suit: ace, 2 to 7, jack, knight, king.
+using Card = int;
+
+// An ordered list that grows at its end: the deck and the captured piles.
+using CardList = std::vector<Card>;
+
+constexpr int DeckSize = 40;
+// What a position whose card text is empty reads as.
+constexpr Card NoCard = 0;
+// The seven of coins.
+constexpr Card Settebello = 7;
+// Bitmap resource of the card back; a face is this plus the card's number.
+constexpr int CardBackPicture = 1100;
+
+// 1 to 10; the jack is 8, the knight 9, the king 10.
+inline int CardValue(Card card) {
+    const int value = card % 10;
+    return value == 0 ? 10 : value;
+}
+
+inline bool IsCoin(Card card) {
+    return card <= 10;
+}
+
+// 0 coins, 1 cups, 2 swords, 3 clubs.
+inline int SuitOf(Card card) {
+    if (card <= 10) return 0;
+    if (card <= 20) return 1;
+    if (card <= 30) return 2;
+    return 3;
+}
+
+inline int CardPicture(Card card) {
+    return CardBackPicture + card;
+}
+
+}  // namespace MyGame

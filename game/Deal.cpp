@@ -1,0 +1,137 @@
+#include "game/Deal.h"
+
+#include "game/Table.h"
+
+#include <cstdint>
+#include <ctime>
+
+namespace MyGame {
+
+namespace {
+
+// The four deck entries that DealTable lays.
+constexpr int FirstTableCard = 6;
+constexpr int TableCardsDealt = 4;
+
+void BuildDeck(CardList& deck, DeckRandom& random) {
+    std::uniform_int_distribution<int> draw(1, DeckSize);
+    bool inDeck[DeckSize + 1] = {};
+    deck.clear();
+    while (static_cast<int>(deck.size()) < DeckSize) {
+        const Card card = draw(random);
+        if (inDeck[card]) continue;
+        inDeck[card] = true;
+        deck.push_back(card);
+    }
+}
+
+bool TooManyKingsOnTable(const CardList& deck) {
+    int kings = 0;
+    for (int i = FirstTableCard; i < FirstTableCard + TableCardsDealt; ++i) {
+        if (CardValue(deck[i]) == 10) ++kings;
+    }
+    return kings > 2;
+}
+
+Card NextCard(GameState& state) {
+    const Card card = state.Deck[DeckSize - state.CardsLeft];
+    --state.CardsLeft;
+    return card;
+}
+
+void DealTo(GameState& state, Board& board, int position, bool faceUp) {
+    const Card card = NextCard(state);
+    board.SetCard(position, card);
+    board.SetPicture(position, faceUp ? CardPicture(card) : CardBackPicture);
+    board.Show(position);
+}
+
+void ClearPosition(Board& board, int position) {
+    board.SetCard(position, NoCard);
+    board.SetPicture(position, CardBackPicture);
+    board.Hide(position);
+}
+
+}  // namespace
+
+DeckRandom& RunRandom() {
+    static DeckRandom random(static_cast<std::uint32_t>(std::time(nullptr)));
+    return random;
+}
+
+void ShuffleDeck(GameState& state) {
+    ShuffleDeck(state, RunRandom());
+}
+
+void ShuffleDeck(GameState& state, DeckRandom& random) {
+    state.PcPile.clear();
+    state.PlayerPile.clear();
+    state.PcSweeps = 0;
+    state.PlayerSweeps = 0;
+    state.LastTakerIsPlayer = false;
+    state.PlayerLastLaidValue = -1;
+    do {
+        BuildDeck(state.Deck, random);
+    } while (TooManyKingsOnTable(state.Deck));
+    state.CardsLeft = DeckSize;
+}
+
+void DealHands(GameState& state, Board& board) {
+    state.PlayerLastLaidValue = -1;
+    for (int i = 0; i < HandSize; ++i) DealTo(state, board, PcHandFirst + i, false);
+    for (int i = 0; i < HandSize; ++i) DealTo(state, board, PlayerHandFirst + i, true);
+    if (state.CardsLeft == 0) board.Hide(StockPosition);
+}
+
+void DealTable(GameState& state, Board& board) {
+    for (int i = 0; i < TableSize; ++i) {
+        if (i < TableCardsDealt) {
+            DealTo(state, board, TablePositions[i], true);
+        } else {
+            ClearPosition(board, TablePositions[i]);
+        }
+    }
+    board.Show(StockPosition);
+}
+
+void LayOnTable(Board& board, int handPosition) {
+    for (int position : TablePositions) {
+        if (board.IsShown(position)) continue;
+        const Card card = board.CardAt(handPosition);
+        board.Hide(handPosition);
+        board.SetCard(position, card);
+        board.SetPicture(position, CardPicture(card));
+        board.Show(position);
+        return;
+    }
+    // Not reached: a laid card never meets its own value on the table, so the 13
+    // places are never all taken when a card is laid.
+}
+
+bool HandsEmpty(const Board& board) {
+    for (int position = PcHandFirst; position < PlayerHandFirst + HandSize; ++position) {
+        if (board.IsShown(position)) return false;
+    }
+    return true;
+}
+
+void ResetBoard(GameState& state, Board& board) {
+    state.PcMatchPoints = 0;
+    state.PlayerMatchPoints = 0;
+    board.SetTotals("0", "0");
+    board.HideReport();
+    for (int position = 0; position < PositionCount; ++position) {
+        board.SetCard(position, NoCard);
+        board.SetPicture(position, CardBackPicture);
+        // The idle board shows the sixteen backs of the first layout; the extra
+        // table places only appear when a table overflows its first nine.
+        if (position <= StockPosition) {
+            board.Show(position);
+        } else {
+            board.Hide(position);
+        }
+    }
+    board.SetStatusText("");
+}
+
+}  // namespace MyGame

@@ -1,0 +1,50 @@
+// The state of a match that the rule routines read and write: plain data, held by
+// whoever runs the match (the game window, the tests, the tools).
+#pragma once
+
+#include "game/Card.h"
+
+#include <string>
+
+namespace MyGame {
+
+enum class Side { Pc, Player };
+
+// One side's column of the score panel, top to bottom.
+struct ReportColumn {
+    std::string Points;
+    std::string Cards;
+    std::string Coins;
+    std::string Settebello;
+    std::string Primiera;
+    std::string Sweeps;
+};
+
+struct HandReport {
+    ReportColumn Pc;
+    ReportColumn Player;
+};
+
+struct GameState {
+    // The 40 cards of the hand in dealing order; the next to deal is
+    // Deck[40 - CardsLeft].
+    CardList Deck;
+    int CardsLeft = 0;
+    // Per capture: the played card, then the taken cards in the capture's order.
+    CardList PcPile;
+    CardList PlayerPile;
+    int PcSweeps = 0;
+    int PlayerSweeps = 0;
+    bool LastTakerIsPlayer = false;
+    // Value of the card the player last laid without capturing since the last
+    // deal; -1 when none.
+    int PlayerLastLaidValue = -1;
+    int PcMatchPoints = 0;
+    int PlayerMatchPoints = 0;
+    // On while a hand is played; the end of the hand turns it off.
+    bool HandActive = false;
+    // The last hand's score report.
+    HandReport Report;
+};
+
+}  // namespace MyGame

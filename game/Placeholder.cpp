@@ -1,1 +1,0 @@
-namespace MyGame { int Placeholder() { return 0; } }

@@ -1,0 +1,237 @@
+#include "tools/selfplay/SelfPlay.h"
+
+#include "game/Captures.h"
+#include "game/PcStrategy.h"
+#include "game/Scoring.h"
+#include "game/Table.h"
+#include "tools/selfplay/Recount.h"
+#include "toolkit/Text.h"
+
+namespace SelfPlay {
+
+using namespace MyGame;
+
+namespace {
+
+constexpr int MovesPerHand = 36;
+constexpr int MaxFaultsKept = 20;
+// A random player that still has not finished its capture after this many presses
+// is stuck: the selection can no longer be completed.
+constexpr int MaxPresses = 1000;
+
+int HandFirst(Side side) {
+    return side == Side::Player ? PlayerHandFirst : PcHandFirst;
+}
+
+}  // namespace
+
+Game::Game(Opponent opponent, std::uint32_t seed) : opponent_(opponent), random_(seed) {}
+
+bool Game::PlayHand() {
+    ShuffleDeck(state_, random_);
+    Deal();
+    DealTable(state_, board_);
+    state_.HandActive = true;
+    lastTakerIsPlayer_ = false;
+    CheckCardsAccounted();
+    bool playerToMove = playerBeginsHand_;
+    int moves = 0;
+    while (state_.HandActive) {
+        if (moves == MovesPerHand) {
+            Violation("hand not over after 36 moves");
+            break;
+        }
+        PlayMove(playerToMove ? Side::Player : Side::Pc);
+        ++moves;
+        playerToMove = !playerToMove;
+        FinishHand();
+        if (state_.HandActive && HandsEmpty(board_)) Deal();
+        CheckCardsAccounted();
+    }
+    if (moves != MovesPerHand) Violation("hand over after " + std::to_string(moves) + " moves");
+    ++totals_.Hands;
+    playerBeginsHand_ = !playerBeginsHand_;
+
+    const MatchResult result = MatchResultOf(state_.PcMatchPoints, state_.PlayerMatchPoints);
+    const bool over = result != MatchResult::NextHand;
+    if (over != MatchOver(state_.PcMatchPoints, state_.PlayerMatchPoints)) Violation("match rule");
+    if (!over) return false;
+    ++totals_.Matches;
+    if (result == MatchResult::PlayerLost) ++totals_.PcWins;
+    state_.PcMatchPoints = 0;
+    state_.PlayerMatchPoints = 0;
+    playerBeginsHand_ = true;
+    return true;
+}
+
+void Game::PlayMove(Side side) {
+    if (side == Side::Player && opponent_ == Opponent::Random) {
+        PlayRandomMove();
+    } else {
+        PlayStrategyMove(side);
+    }
+}
+
+void Game::PlayStrategyMove(Side side) {
+    const int handFirst = HandFirst(side);
+    // The player's side judges by the value the PC last laid, as the PC judges by
+    // the player's.
+    const PcMove move = side == Side::Pc ? ChoosePcMove(state_, board_)
+                                         : ChooseMoveFromHand(board_, handFirst, pcLastLaidValue_);
+    if (move.HandIndex < 0) {
+        Violation("no card to play");
+        return;
+    }
+    const int position = handFirst + move.HandIndex;
+    if (!move.CaptureText.empty()) {
+        MakeCapture(side, position, move.CaptureText);
+        return;
+    }
+    // Laying while some card of the hand could capture breaks the rules.
+    const TableCards table = ReadTable(board_);
+    for (int i = 0; i < HandSize; ++i) {
+        if (!board_.IsShown(handFirst + i)) continue;
+        FindCaptures(table, CardValue(board_.CardAt(handFirst + i)), options_);
+        if (!options_.empty()) Violation("card laid while a capture was possible");
+    }
+    (side == Side::Player ? state_.PlayerLastLaidValue : pcLastLaidValue_) = CardValue(board_.CardAt(position));
+    LayOnTable(board_, position);
+}
+
+void Game::PlayRandomMove() {
+    int hand[HandSize];
+    int count = 0;
+    for (int i = 0; i < HandSize; ++i) {
+        if (board_.IsShown(PlayerHandFirst + i)) hand[count++] = PlayerHandFirst + i;
+    }
+    if (count == 0) {
+        Violation("no card to play");
+        return;
+    }
+    const int position = hand[std::uniform_int_distribution<int>(0, count - 1)(random_)];
+    const int value = CardValue(board_.CardAt(position));
+    CaptureList options = FindCaptures(board_, value);
+    if (options.empty()) {
+        state_.PlayerLastLaidValue = value;
+        LayOnTable(board_, position);
+        return;
+    }
+    const TableCards table = ReadTable(board_);
+    std::uniform_int_distribution<int> press(0, table.Count - 1);
+    for (int presses = 0; !CaptureReady(options); ++presses) {
+        if (presses == MaxPresses) {
+            Violation("selection locked: " + options.front());
+            return;
+        }
+        const int pressed = press(random_);
+        CaptureList narrowed = SelectTableCard(options, table.Identifiers[pressed], table.Cards[pressed]);
+        if (narrowed.empty()) {
+            ++totals_.Beeps;
+        } else {
+            options = std::move(narrowed);
+        }
+    }
+    MakeCapture(Side::Player, position, options.front());
+}
+
+void Game::MakeCapture(Side side, int handPosition, const std::string& capture) {
+    CheckCapture(CardValue(board_.CardAt(handPosition)), capture);
+    int& sweeps = side == Side::Player ? state_.PlayerSweeps : state_.PcSweeps;
+    const int sweepsBefore = sweeps;
+    TakeCapture(state_, board_, side, handPosition, capture);
+    lastTakerIsPlayer_ = side == Side::Player;
+    const bool handGoesOn = state_.CardsLeft != 0 || !HandsEmpty(board_);
+    const bool sweep = ReadTable(board_).Count == 0 && handGoesOn;
+    if (sweeps != sweepsBefore + (sweep ? 1 : 0)) Violation("sweep miscounted");
+}
+
+// A capture takes one table card of the played value, or two or more cards adding
+// up to it when no card of that value lies on the table; each card once.
+void Game::CheckCapture(int value, const std::string& capture) {
+    const TableCards table = ReadTable(board_);
+    bool named[TableSize] = {};
+    int sum = 0;
+    int taken = 0;
+    for (const std::string& token : KTUtility::Split(capture, ";")) {
+        const int identifier = KTUtility::TextToInt(token);
+        int index = -1;
+        for (int i = 0; i < table.Count; ++i) {
+            if (table.Identifiers[i] == identifier) index = i;
+        }
+        if (token.empty() || token[0] == '(' || index < 0 || named[index]) {
+            Violation("capture names no table card once: " + capture);
+            return;
+        }
+        named[index] = true;
+        sum += table.Values[index];
+        ++taken;
+    }
+    bool equalOnTable = false;
+    for (int i = 0; i < table.Count; ++i) equalOnTable = equalOnTable || table.Values[i] == value;
+    const bool equalCapture = taken == 1 && sum == value;
+    const bool sumCapture = taken >= 2 && sum == value && !equalOnTable;
+    if (!equalCapture && !sumCapture) Violation("illegal capture " + capture + " by value " + std::to_string(value));
+}
+
+void Game::CheckCardsAccounted() {
+    std::uint64_t seen = 0;
+    bool bad = false;
+    auto count = [&](Card card) {
+        const std::uint64_t bit = std::uint64_t{1} << (card & 63);
+        bad = bad || card < 1 || card > DeckSize || (seen & bit) != 0;
+        seen |= bit;
+    };
+    for (int position = 0; position < PositionCount; ++position) {
+        if (position != StockPosition && board_.IsShown(position)) count(board_.CardAt(position));
+    }
+    for (int i = DeckSize - state_.CardsLeft; i < DeckSize; ++i) count(state_.Deck[i]);
+    for (Card card : state_.PcPile) count(card);
+    for (Card card : state_.PlayerPile) count(card);
+    // Forty distinct cards from 1 to 40: every one of them exactly once.
+    if (bad || seen != (std::uint64_t{1} << (DeckSize + 1)) - 2) Violation("cards not accounted for exactly once");
+}
+
+void Game::FinishHand() {
+    const bool lastMove = state_.CardsLeft == 0 && HandsEmpty(board_);
+    const TableCards rest = lastMove ? ReadTable(board_) : TableCards();
+    const std::size_t pcBefore = state_.PcPile.size();
+    const std::size_t playerBefore = state_.PlayerPile.size();
+    if (EndOfHand(state_, board_) != lastMove) Violation("hand ended at the wrong move");
+    if (!lastMove) return;
+
+    const CardList& taker = lastTakerIsPlayer_ ? state_.PlayerPile : state_.PcPile;
+    const std::size_t takerBefore = lastTakerIsPlayer_ ? playerBefore : pcBefore;
+    const std::size_t otherAfter = lastTakerIsPlayer_ ? state_.PcPile.size() : state_.PlayerPile.size();
+    const std::size_t otherBefore = lastTakerIsPlayer_ ? pcBefore : playerBefore;
+    bool rightTaker = taker.size() == takerBefore + rest.Count && otherAfter == otherBefore;
+    for (int i = 0; rightTaker && i < rest.Count; ++i) rightTaker = taker[takerBefore + i] == rest.Cards[i];
+    if (!rightTaker || ReadTable(board_).Count != 0) Violation("rest of the table not given to the last taker");
+
+    const int pcBeforeScore = state_.PcMatchPoints;
+    const int playerBeforeScore = state_.PlayerMatchPoints;
+    ScoreHand(state_, board_);
+    const SideCount pc = CountPile(state_.PcPile);
+    const SideCount player = CountPile(state_.PlayerPile);
+    const int pcPoints = HandPoints(pc, player, state_.PcSweeps);
+    const int playerPoints = HandPoints(player, pc, state_.PlayerSweeps);
+    if (state_.PcMatchPoints - pcBeforeScore != pcPoints ||
+        state_.PlayerMatchPoints - playerBeforeScore != playerPoints ||
+        board_.Report.Pc.Points != "PC - Punti " + std::to_string(pcPoints) ||
+        board_.Report.Player.Points != "Giocatore - Punti " + std::to_string(playerPoints)) {
+        Violation("hand points disagree with the piles");
+    }
+}
+
+void Game::Deal() {
+    DealHands(state_, board_);
+    pcLastLaidValue_ = -1;
+}
+
+void Game::Violation(const std::string& what) {
+    ++totals_.Violations;
+    if (static_cast<int>(faults_.size()) < MaxFaultsKept) {
+        faults_.push_back("hand " + std::to_string(totals_.Hands + 1) + ": " + what);
+    }
+}
+
+}  // namespace SelfPlay

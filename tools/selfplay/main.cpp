@@ -1,0 +1,123 @@
+// selfplay [--hands N] [--seed S] [--opponent pc|random]: plays N hands with the
+// rule routines alone and checks every move; the last line sums it up.
+// selfplay --match [--seed S]: plays one match PC against PC and prints each
+// hand's report and the result in the game's own texts.
+#include "game/Scoring.h"
+#include "tools/selfplay/SelfPlay.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+namespace {
+
+struct Options {
+    long long Hands = 100000;
+    std::uint32_t Seed = static_cast<std::uint32_t>(std::time(nullptr));
+    SelfPlay::Opponent Opponent = SelfPlay::Opponent::Pc;
+    bool Match = false;
+};
+
+[[noreturn]] void Usage() {
+    std::fprintf(stderr, "usage: selfplay [--hands N] [--seed S] [--opponent pc|random] | --match [--seed S]\n");
+    std::exit(2);
+}
+
+Options ReadOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string name = argv[i];
+        if (name == "--match") {
+            options.Match = true;
+            continue;
+        }
+        if (i + 1 >= argc) Usage();
+        const std::string value = argv[++i];
+        if (name == "--hands") {
+            options.Hands = std::atoll(value.c_str());
+        } else if (name == "--seed") {
+            options.Seed = static_cast<std::uint32_t>(std::strtoul(value.c_str(), nullptr, 10));
+        } else if (name == "--opponent" && (value == "pc" || value == "random")) {
+            options.Opponent = value == "pc" ? SelfPlay::Opponent::Pc : SelfPlay::Opponent::Random;
+        } else {
+            Usage();
+        }
+    }
+    if (options.Hands <= 0) Usage();
+    return options;
+}
+
+// The game's texts are single-byte Latin-1; the terminal wants UTF-8.
+std::string ToUtf8(const std::string& text) {
+    std::string utf8;
+    for (unsigned char byte : text) {
+        if (byte < 0x80) {
+            utf8 += static_cast<char>(byte);
+        } else {
+            utf8 += static_cast<char>(0xC0 | (byte >> 6));
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+void PrintLine(const std::string& text) {
+    std::printf("%s\n", ToUtf8(text).c_str());
+}
+
+void PrintColumn(const MyGame::ReportColumn& column) {
+    PrintLine(column.Points);
+    for (const std::string* cell : {&column.Cards, &column.Coins, &column.Settebello, &column.Primiera, &column.Sweeps}) {
+        PrintLine("  " + *cell);
+    }
+}
+
+int PrintFaults(const SelfPlay::Game& game) {
+    for (const std::string& fault : game.Faults()) std::fprintf(stderr, "violation: %s\n", fault.c_str());
+    return game.Counts().Violations == 0 ? 0 : 1;
+}
+
+int PlayMatch(const Options& options) {
+    SelfPlay::Game game(SelfPlay::Opponent::Pc, options.Seed);
+    const MyGame::BoardRecord& board = game.Board();
+    for (int hand = 1;; ++hand) {
+        PrintLine("Mano " + std::to_string(hand) + (hand % 2 == 1 ? " - Tocca a te" : " - Tocca al pc"));
+        const bool over = game.PlayHand();
+        PrintLine(board.Status);
+        PrintLine("Punteggio");
+        PrintColumn(board.Report.Pc);
+        PrintColumn(board.Report.Player);
+        PrintLine("PC: " + board.PcTotal + "  Giocatore: " + board.PlayerTotal);
+        PrintLine("");
+        if (over) {
+            const auto result = MyGame::MatchResultOf(std::stoi(board.PcTotal), std::stoi(board.PlayerTotal));
+            PrintLine(result == MyGame::MatchResult::PlayerWon ? "Hai vinto!!" : "Hai perso..");
+            break;
+        }
+    }
+    return PrintFaults(game);
+}
+
+int PlayHands(const Options& options) {
+    SelfPlay::Game game(options.Opponent, options.Seed);
+    std::printf("seed=%u opponent=%s\n", options.Seed, options.Opponent == SelfPlay::Opponent::Pc ? "pc" : "random");
+    const auto start = std::chrono::steady_clock::now();
+    for (long long hand = 0; hand < options.Hands; ++hand) game.PlayHand();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const SelfPlay::Totals& totals = game.Counts();
+    const int status = PrintFaults(game);
+    std::printf("matches=%lld beeps=%lld\n", static_cast<long long>(totals.Matches), static_cast<long long>(totals.Beeps));
+    std::printf("hands=%lld violations=%lld hands_per_s=%.0f pc_win_rate=%.4f\n", static_cast<long long>(totals.Hands),
+                static_cast<long long>(totals.Violations), totals.Hands / seconds,
+                totals.Matches == 0 ? 0.0 : static_cast<double>(totals.PcWins) / totals.Matches);
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options options = ReadOptions(argc, argv);
+    return options.Match ? PlayMatch(options) : PlayHands(options);
+}
