@@ -96,6 +96,30 @@ TEST(ChoosePcMove, TakingTheValueThePlayerLastLaidBreaksATie) {
     ExpectMove(Choose(board, 8), 1, Id(board, 1));
 }
 
+// A 3 that only fills an open token is not counted, so it never takes the
+// player's last laid value: the row "3;3;3" names its 3s and wins on that key,
+// where the row "4;3;2" would otherwise win on the text.
+TEST(ChoosePcMove, OnlyNamedCardsTakeTheLastLaidValue) {
+    BoardRecord board;
+    SetTable(board, {13, 23, 33, 24, 22});
+    SetHand(board, PcHandFirst, {19});
+    const std::string namedThrees = Id(board, 1) + ";" + Id(board, 2) + ";" + Id(board, 3);
+    const std::string fourThreeTwo = Id(board, 4) + ";" + Id(board, 3) + ";" + Id(board, 5);
+    ExpectMove(Choose(board), 0, fourThreeTwo);
+    ExpectMove(Choose(board, 3), 0, namedThrees);
+    ExpectMove(Choose(board, 2), 0, fourThreeTwo);
+}
+
+// Two non-coin 5s take the same 5: equal in every key, the one built first wins.
+TEST(ChoosePcMove, EqualCandidatesKeepTheirBuildOrder) {
+    BoardRecord board;
+    SetTable(board, {35, 22});
+    SetHand(board, PcHandFirst, {15, 25});
+    ExpectMove(Choose(board), 0, Id(board, 1));
+    SetHand(board, PcHandFirst, {25, 15});
+    ExpectMove(Choose(board), 0, Id(board, 1));
+}
+
 TEST(ChoosePcMove, LaysTheLowestValuePassingTenPreferringNonCoins) {
     BoardRecord board;
     SetTable(board, {24});
