@@ -8,14 +8,14 @@
 namespace MyGame {
 
 // The cards on the table in table order, without gaps; entries from Count on are
-// unset. Fixed arrays: the table is read several times a move and the reading
-// must neither allocate nor clear more than it fills.
+// zero. Fixed arrays: the table is read several times a move and the reading must
+// not allocate.
 struct TableCards {
     int Count = 0;
-    int Positions[TableSize];
-    Card Cards[TableSize];
-    int Values[TableSize];
-    int Identifiers[TableSize];
+    int Positions[TableSize] = {};
+    Card Cards[TableSize] = {};
+    int Values[TableSize] = {};
+    int Identifiers[TableSize] = {};
 };
 
 TableCards ReadTable(const Board& board);
