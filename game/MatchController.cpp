@@ -74,8 +74,6 @@ void MatchController::DealNewHand() {
     DealTable(State, board_);
     SetPlayerHandCursor(PlayerToMove);
     board_.SetStatusText(PlayerToMove ? "Tocca a te" : "Tocca al pc");
-    // The PC's first step waits its full count, however the last hand ended.
-    PcTickCount = 0;
     State.HandActive = true;
 }
 

@@ -59,6 +59,9 @@ void MatchController::MakePcMove() {
     }
     SetPlayerHandCursor(true);
     PlayerToMove = true;
+    // The count starts afresh here rather than on the next tick: a reply, or a new
+    // hand, before that tick must not cut the PC's next wait short.
+    PcTickCount = 0;
     if (capture && IsSweep(State, board_)) {
         board_.SetStatusText("LURNA!! Ora tocca a te");
         board_.PlaySoundResource(PcSound);

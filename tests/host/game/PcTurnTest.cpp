@@ -37,6 +37,7 @@ TEST_F(MatchTest, ACaptureTakesThreeWaitsOfFortyOneTicks) {
     EXPECT_TRUE(board.IsShown(Place(1)));
     Tick();
     EXPECT_TRUE(match.PlayerToMove);
+    EXPECT_EQ(match.PcTickCount, 0);
     EXPECT_EQ(match.State.PcPile, (CardList{25, 15}));
     EXPECT_FALSE(board.IsShown(0) || board.IsShown(Place(1)));
     EXPECT_TRUE(AllAtPlace());
@@ -50,6 +51,21 @@ TEST_F(MatchTest, ACaptureTakesThreeWaitsOfFortyOneTicks) {
     // The player's turn: the count rests at 0 whatever the ticks.
     Tick(100);
     EXPECT_EQ(match.PcTickCount, 0);
+}
+
+// A reply before the next tick still leaves the PC its full wait.
+TEST_F(MatchTest, ThePcWaitsItsFullCountAfterAQuickReply) {
+    Arrange({25, 31}, {1, 2}, {15, 24, 3}, 20, false);
+    PcStep();
+    PcStep();
+    PcStep();
+    ASSERT_TRUE(match.PlayerToMove);
+    Press(PlayerHandFirst);
+    ASSERT_FALSE(match.PlayerToMove);
+    Tick(PcWaitTicks);
+    EXPECT_FALSE(match.PcCardShown);
+    Tick();
+    EXPECT_TRUE(match.PcCardShown);
 }
 
 TEST_F(MatchTest, LayingACardTakesTwoWaits) {
