@@ -42,12 +42,23 @@ public:
     // Back to the position's own place in the layout (a card raised or lowered
     // during a move).
     virtual void ReturnToPlace(int position) = 0;
+    // The position offsetY pixels below its own place in the layout (above when
+    // negative), x unchanged. Relative to the place, so that the match flow never
+    // needs to know where the layout puts a position.
+    virtual void MoveFromPlace(int position, int offsetY) = 0;
+    // The hand cursor over the position: a press there does something.
+    virtual void SetHandCursor(int position, bool on) = 0;
 
     virtual void SetStatusText(const std::string& text) = 0;
     virtual void SetTotals(const std::string& pcTotal, const std::string& playerTotal) = 0;
     // Writes the report's cells and shows the score panel.
     virtual void ShowReport(const HandReport& report) = 0;
     virtual void HideReport() = 0;
+    virtual void SetPlayButtonText(const std::string& text) = 0;
+    // A sound resource of the program, played without waiting for it.
+    virtual void PlaySoundResource(int resource) = 0;
+    // The system's beep for a press that is refused.
+    virtual void Beep() = 0;
 };
 
 }  // namespace MyGame

@@ -8,6 +8,11 @@ BoardRecord::BoardRecord(int firstIdentifier) {
     }
 }
 
+void BoardRecord::MoveFromPlace(int position, int offsetY) {
+    Positions[position].OffsetY = offsetY;
+    Positions[position].AtPlace = offsetY == 0;
+}
+
 void BoardRecord::SetTotals(const std::string& pcTotal, const std::string& playerTotal) {
     PcTotal = pcTotal;
     PlayerTotal = playerTotal;

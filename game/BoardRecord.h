@@ -4,6 +4,8 @@
 
 #include "game/Board.h"
 
+#include <vector>
+
 namespace MyGame {
 
 struct PositionRecord {
@@ -13,6 +15,9 @@ struct PositionRecord {
     int Identifier = 0;
     // Cleared by whoever moves a position away from its place.
     bool AtPlace = true;
+    // Pixels below its place while it is moved away (above when negative).
+    int OffsetY = 0;
+    bool HandCursor = false;
 };
 
 class BoardRecord final : public Board {
@@ -28,12 +33,17 @@ public:
     void SetCard(int position, Card card) override { Positions[position].HeldCard = card; }
     int Identifier(int position) const override { return Positions[position].Identifier; }
     void SetPicture(int position, int bitmap) override { Positions[position].Picture = bitmap; }
-    void ReturnToPlace(int position) override { Positions[position].AtPlace = true; }
+    void ReturnToPlace(int position) override { MoveFromPlace(position, 0); }
+    void MoveFromPlace(int position, int offsetY) override;
+    void SetHandCursor(int position, bool on) override { Positions[position].HandCursor = on; }
 
     void SetStatusText(const std::string& text) override { Status = text; }
     void SetTotals(const std::string& pcTotal, const std::string& playerTotal) override;
     void ShowReport(const HandReport& report) override;
     void HideReport() override { ReportShown = false; }
+    void SetPlayButtonText(const std::string& text) override { PlayButtonText = text; }
+    void PlaySoundResource(int resource) override { Sounds.push_back(resource); }
+    void Beep() override { ++Beeps; }
 
     PositionRecord Positions[PositionCount];
     std::string Status;
@@ -41,6 +51,11 @@ public:
     std::string PlayerTotal;
     HandReport Report;
     bool ReportShown = false;
+    // What the play button reads when the program starts.
+    std::string PlayButtonText = "GIOCA";
+    // Every sound played, in order.
+    std::vector<int> Sounds;
+    int Beeps = 0;
 };
 
 }  // namespace MyGame

@@ -2,7 +2,10 @@
 // rule routines alone and checks every move; the last line sums it up.
 // selfplay --match [--seed S]: plays one match PC against PC and prints each
 // hand's report and the result in the game's own texts.
+// selfplay --through-controller [--matches N] [--seed S] [--opponent pc|random]:
+// plays N whole matches through the match controller, by presses and ticks.
 #include "game/Scoring.h"
+#include "tools/selfplay/ControllerPlay.h"
 #include "tools/selfplay/SelfPlay.h"
 
 #include <chrono>
@@ -18,10 +21,14 @@ struct Options {
     std::uint32_t Seed = static_cast<std::uint32_t>(std::time(nullptr));
     SelfPlay::Opponent Opponent = SelfPlay::Opponent::Pc;
     bool Match = false;
+    bool ThroughController = false;
+    long long Matches = 1000;
 };
 
 [[noreturn]] void Usage() {
-    std::fprintf(stderr, "usage: selfplay [--hands N] [--seed S] [--opponent pc|random] | --match [--seed S]\n");
+    std::fprintf(stderr,
+                 "usage: selfplay [--hands N] [--seed S] [--opponent pc|random] | --match [--seed S]\n"
+                 "       selfplay --through-controller [--matches N] [--seed S] [--opponent pc|random]\n");
     std::exit(2);
 }
 
@@ -33,10 +40,16 @@ Options ReadOptions(int argc, char** argv) {
             options.Match = true;
             continue;
         }
+        if (name == "--through-controller") {
+            options.ThroughController = true;
+            continue;
+        }
         if (i + 1 >= argc) Usage();
         const std::string value = argv[++i];
         if (name == "--hands") {
             options.Hands = std::atoll(value.c_str());
+        } else if (name == "--matches") {
+            options.Matches = std::atoll(value.c_str());
         } else if (name == "--seed") {
             options.Seed = static_cast<std::uint32_t>(std::strtoul(value.c_str(), nullptr, 10));
         } else if (name == "--opponent" && (value == "pc" || value == "random")) {
@@ -45,7 +58,7 @@ Options ReadOptions(int argc, char** argv) {
             Usage();
         }
     }
-    if (options.Hands <= 0) Usage();
+    if (options.Hands <= 0 || options.Matches <= 0 || (options.Match && options.ThroughController)) Usage();
     return options;
 }
 
@@ -74,9 +87,24 @@ void PrintColumn(const MyGame::ReportColumn& column) {
     }
 }
 
-int PrintFaults(const SelfPlay::Game& game) {
+template <typename Game>
+int PrintFaults(const Game& game) {
     for (const std::string& fault : game.Faults()) std::fprintf(stderr, "violation: %s\n", fault.c_str());
     return game.Counts().Violations == 0 ? 0 : 1;
+}
+
+const char* OpponentName(SelfPlay::Opponent opponent) {
+    return opponent == SelfPlay::Opponent::Pc ? "pc" : "random";
+}
+
+void PrintSummary(const SelfPlay::Totals& totals, double seconds) {
+    std::printf("hands=%lld violations=%lld hands_per_s=%.0f pc_win_rate=%.4f\n", static_cast<long long>(totals.Hands),
+                static_cast<long long>(totals.Violations), totals.Hands / seconds,
+                totals.Matches == 0 ? 0.0 : static_cast<double>(totals.PcWins) / totals.Matches);
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 int PlayMatch(const Options& options) {
@@ -102,16 +130,28 @@ int PlayMatch(const Options& options) {
 
 int PlayHands(const Options& options) {
     SelfPlay::Game game(options.Opponent, options.Seed);
-    std::printf("seed=%u opponent=%s\n", options.Seed, options.Opponent == SelfPlay::Opponent::Pc ? "pc" : "random");
+    std::printf("seed=%u opponent=%s\n", options.Seed, OpponentName(options.Opponent));
     const auto start = std::chrono::steady_clock::now();
     for (long long hand = 0; hand < options.Hands; ++hand) game.PlayHand();
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds = SecondsSince(start);
     const SelfPlay::Totals& totals = game.Counts();
     const int status = PrintFaults(game);
     std::printf("matches=%lld beeps=%lld\n", static_cast<long long>(totals.Matches), static_cast<long long>(totals.Beeps));
-    std::printf("hands=%lld violations=%lld hands_per_s=%.0f pc_win_rate=%.4f\n", static_cast<long long>(totals.Hands),
-                static_cast<long long>(totals.Violations), totals.Hands / seconds,
-                totals.Matches == 0 ? 0.0 : static_cast<double>(totals.PcWins) / totals.Matches);
+    PrintSummary(totals, seconds);
+    return status;
+}
+
+int PlayThroughController(const Options& options) {
+    SelfPlay::ControllerGame game(options.Opponent, options.Seed);
+    std::printf("seed=%u opponent=%s through-controller\n", options.Seed, OpponentName(options.Opponent));
+    const auto start = std::chrono::steady_clock::now();
+    for (long long match = 0; match < options.Matches; ++match) game.PlayMatch();
+    const double seconds = SecondsSince(start);
+    const SelfPlay::Totals& totals = game.Counts();
+    const int status = PrintFaults(game);
+    std::printf("matches=%lld beeps=%lld ticks=%lld\n", static_cast<long long>(totals.Matches),
+                static_cast<long long>(totals.Beeps), static_cast<long long>(game.Ticks()));
+    PrintSummary(totals, seconds);
     return status;
 }
 
@@ -119,5 +159,6 @@ int PlayHands(const Options& options) {
 
 int main(int argc, char** argv) {
     const Options options = ReadOptions(argc, argv);
+    if (options.ThroughController) return PlayThroughController(options);
     return options.Match ? PlayMatch(options) : PlayHands(options);
 }

@@ -1,0 +1,99 @@
+// The player's turn: a press on a hand card chooses the card to play; when it can
+// capture in more than one way, or leaves open which card of a value it takes,
+// presses on table cards pick the cards, each marked below the row.
+#include "game/MatchController.h"
+
+#include "game/Table.h"
+
+namespace MyGame {
+
+namespace {
+
+bool IsPlayerHand(int position) {
+    return position >= PlayerHandFirst && position < PlayerHandFirst + HandSize;
+}
+
+bool IsTable(int position) {
+    for (int table : TablePositions) {
+        if (table == position) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void MatchController::OnCardClicked(int identifier) {
+    if (!State.HandActive || !PlayerToMove) return;
+    const int position = PositionOfIdentifier(board_, identifier);
+    // A hidden position holds no card, whatever text it still keeps; the window
+    // sends it no presses, and nothing may be played or taken from it.
+    if (position < 0 || !board_.IsShown(position)) return;
+    if (AwaitingTableChoice) {
+        if (IsPlayerHand(position)) {
+            // The chosen card cannot be changed.
+            board_.Beep();
+        } else if (IsTable(position)) {
+            PickTableCard(position);
+        }
+    } else if (IsPlayerHand(position)) {
+        ChooseHandCard(position);
+    }
+}
+
+void MatchController::ChooseHandCard(int position) {
+    PlayerChosenPosition = position;
+    PlayerOptions = FindCaptures(board_, CardValue(board_.CardAt(position)));
+    DecidePlayerMove();
+}
+
+void MatchController::PickTableCard(int position) {
+    CaptureList narrowed = SelectTableCard(PlayerOptions, board_.Identifier(position), board_.CardAt(position));
+    if (narrowed.empty()) {
+        // The card fits no open option; options and marks stay.
+        board_.Beep();
+        return;
+    }
+    board_.MoveFromPlace(position, PlayerMarkDrop);
+    PlayerOptions = std::move(narrowed);
+    DecidePlayerMove();
+}
+
+void MatchController::DecidePlayerMove() {
+    if (CaptureReady(PlayerOptions)) {
+        TakePlayerCapture();
+    } else if (PlayerOptions.empty()) {
+        LayPlayerCard();
+    } else {
+        board_.SetStatusText("Selezionare le carte dal tavolo");
+        SetTableCursor(true);
+        AwaitingTableChoice = true;
+    }
+}
+
+void MatchController::TakePlayerCapture() {
+    AwaitingTableChoice = false;
+    SetTableCursor(false);
+    MakeCapture(Side::Player, PlayerChosenPosition, PlayerOptions.front());
+    PlayerToMove = false;
+    SetPlayerHandCursor(false);
+    if (IsSweep(State, board_)) {
+        board_.SetStatusText("LURNA!! Ora tocca al PC");
+        board_.PlaySoundResource(PlayerSound);
+    } else {
+        board_.SetStatusText("Ora tocca al PC");
+    }
+    PlayerOptions.clear();
+    FinishMove();
+}
+
+void MatchController::LayPlayerCard() {
+    const int value = CardValue(board_.CardAt(PlayerChosenPosition));
+    LayOnTable(board_, PlayerChosenPosition);
+    State.PlayerLastLaidValue = value;
+    PlayerToMove = false;
+    board_.SetStatusText("Ora tocca al PC");
+    SetPlayerHandCursor(false);
+    FinishMove();
+}
+
+}  // namespace MyGame

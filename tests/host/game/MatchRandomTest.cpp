@@ -1,0 +1,249 @@
+// Whole matches played by random events, as a restless player might: presses on
+// any position, runs of ticks, "Continua", now and then abandoning and starting
+// again. After every event the board and the turn state must agree with the
+// rules. Seeded, so a failure replays.
+#include "game/BoardRecord.h"
+#include "game/MatchController.h"
+#include "game/Table.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace MyGame {
+namespace {
+
+bool IsTablePosition(int position) {
+    for (int table : TablePositions) {
+        if (table == position) return true;
+    }
+    return false;
+}
+
+bool HasToken(const std::string& capture, int identifier) {
+    const std::string token = std::to_string(identifier);
+    return (";" + capture + ";").find(";" + token + ";") != std::string::npos;
+}
+
+class RandomMatches {
+public:
+    explicit RandomMatches(std::uint32_t seed) : deck_(seed), events_(seed + 1) {}
+
+    void Play(int matches) {
+        for (long event = 0; MatchesDecided < matches && !Failed(); ++event) {
+            ASSERT_LT(event, 5000L * matches) << "matches do not end";
+            Event();
+            Check();
+        }
+    }
+
+    bool Failed() const { return ::testing::Test::HasFailure(); }
+
+    int MatchesDecided = 0;
+    int Abandons = 0;
+
+private:
+    int Random(int below) { return std::uniform_int_distribution<int>(0, below - 1)(events_); }
+
+    // Mostly what the moment calls for, otherwise anything at all.
+    void Event() {
+        const bool idle = board_.PlayButtonText == "GIOCA";
+        const int roll = Random(1000);
+        if (!idle && roll < 2) {
+            match_.AbandonMatch();
+            started_ = false;
+            ++Abandons;
+        } else if (roll < 600) {
+            FittingEvent(idle);
+        } else if (roll < 800) {
+            PressSomewhere();
+        } else {
+            RunTicks();
+        }
+    }
+
+    void FittingEvent(bool idle) {
+        if (idle) {
+            match_.StartMatch();
+            started_ = true;
+        } else if (board_.ReportShown) {
+            Continue();
+        } else if (match_.PlayerToMove) {
+            PressSomewhere();
+        } else {
+            RunTicks();
+        }
+    }
+
+    void RunTicks() {
+        const int ticks = 1 + Random(100);
+        for (int i = 0; i < ticks; ++i) match_.OnTurnTimer();
+    }
+
+    // Half the presses on a card that is there, half anywhere, now and then on no
+    // position at all.
+    void PressSomewhere() {
+        std::vector<int> shown;
+        for (int position = PlayerHandFirst; position < PositionCount; ++position) {
+            if (board_.IsShown(position) && position != StockPosition) shown.push_back(position);
+        }
+        if (!shown.empty() && Random(2) == 0) {
+            match_.OnCardClicked(board_.Identifier(shown[Random(static_cast<int>(shown.size()))]));
+        } else {
+            const int position = Random(PositionCount + 1);
+            match_.OnCardClicked(position == PositionCount ? 999 : board_.Identifier(position));
+        }
+    }
+
+    void Continue() {
+        const int pc = match_.State.PcMatchPoints;
+        const int player = match_.State.PlayerMatchPoints;
+        const bool playerBegan = match_.PlayerToMove;
+        const std::size_t sounds = board_.Sounds.size();
+        match_.ContinueAfterHand();
+        EXPECT_FALSE(board_.ReportShown);
+        if (pc > player && pc >= 11) {
+            EXPECT_EQ(board_.Status, "Hai perso..");
+            EXPECT_EQ(board_.Sounds.back(), PcSound);
+        } else if (player > pc && player >= 11) {
+            EXPECT_EQ(board_.Status, "Hai vinto!!");
+            EXPECT_EQ(board_.Sounds.back(), PlayerSound);
+        } else {
+            EXPECT_TRUE(match_.State.HandActive);
+            EXPECT_NE(match_.PlayerToMove, playerBegan) << "the same side begins again";
+            EXPECT_EQ(board_.Sounds.size(), sounds);
+            return;
+        }
+        EXPECT_EQ(board_.Sounds.size(), sounds + 1);
+        EXPECT_FALSE(match_.State.HandActive);
+        EXPECT_EQ(board_.PlayButtonText, "GIOCA");
+        ++MatchesDecided;
+    }
+
+    void Check() {
+        CheckTurnState();
+        CheckOffsets();
+        CheckCursors();
+        EXPECT_EQ(statuses_.count(board_.Status), 1u) << board_.Status;
+        if (!started_) return;
+        CheckCards();
+        EXPECT_EQ(board_.PcTotal, std::to_string(match_.State.PcMatchPoints));
+        EXPECT_EQ(board_.PlayerTotal, std::to_string(match_.State.PlayerMatchPoints));
+        if (match_.State.HandActive) CheckAlternation();
+    }
+
+    void CheckTurnState() {
+        if (!match_.State.HandActive || match_.PlayerToMove) {
+            EXPECT_FALSE(match_.PcCardShown || match_.PcCaptureShown);
+        }
+        if (!match_.State.HandActive || !match_.PlayerToMove) {
+            EXPECT_FALSE(match_.AwaitingTableChoice);
+            EXPECT_TRUE(match_.PlayerOptions.empty());
+        }
+        if (match_.AwaitingTableChoice) {
+            EXPECT_FALSE(match_.PlayerOptions.empty());
+        }
+        if (!match_.State.HandActive || match_.PlayerToMove) {
+            EXPECT_EQ(match_.PcTickCount, 0);
+        }
+        EXPECT_LE(match_.PcTickCount, PcWaitTicks);
+    }
+
+    // A position is away from its place only for a step under way: the PC's card
+    // shown, the cards it is about to take, or a card the player has picked and
+    // that every remaining option takes.
+    void CheckOffsets() {
+        for (int position = 0; position < PositionCount; ++position) {
+            const int offset = board_.Positions[position].OffsetY;
+            if (offset == 0) continue;
+            const int identifier = board_.Identifier(position);
+            const bool pcCard = match_.PcCardShown && position == PcHandFirst + match_.PcChosenPosition &&
+                                offset == PcCardDrop;
+            const bool pcTake = match_.PcCaptureShown && HasToken(match_.PcCapture, identifier) &&
+                                offset == -PcTakeRaise;
+            bool mark = match_.AwaitingTableChoice && IsTablePosition(position) && offset == PlayerMarkDrop;
+            for (const std::string& option : match_.PlayerOptions) mark = mark && HasToken(option, identifier);
+            EXPECT_TRUE(pcCard || pcTake || mark) << "position " << position << " moved by " << offset;
+            EXPECT_TRUE(board_.IsShown(position)) << "hidden position " << position << " away from its place";
+        }
+    }
+
+    void CheckCursors() {
+        for (int position = 0; position < PositionCount; ++position) {
+            if (!board_.IsShown(position)) continue;
+            bool expected = false;
+            if (position >= PlayerHandFirst && position < PlayerHandFirst + HandSize) {
+                expected = match_.State.HandActive && match_.PlayerToMove;
+            } else if (IsTablePosition(position)) {
+                expected = match_.AwaitingTableChoice;
+            }
+            if (board_.Positions[position].HandCursor != expected) {
+                ADD_FAILURE() << "cursor over position " << position;
+            }
+        }
+    }
+
+    // The 40 cards each once: in the hands and on the table, still in the deck, or
+    // in a pile.
+    void CheckCards() {
+        int seen[DeckSize + 1] = {};
+        bool inRange = true;
+        const auto count = [&](Card card) {
+            inRange = inRange && card >= 1 && card <= DeckSize;
+            if (inRange) ++seen[card];
+        };
+        for (int position = 0; position < PositionCount; ++position) {
+            if (position != StockPosition && board_.IsShown(position)) count(board_.CardAt(position));
+        }
+        for (int i = DeckSize - match_.State.CardsLeft; i < DeckSize; ++i) count(match_.State.Deck[i]);
+        for (Card card : match_.State.PcPile) count(card);
+        for (Card card : match_.State.PlayerPile) count(card);
+        bool once = inRange;
+        for (Card card = 1; card <= DeckSize; ++card) once = once && seen[card] == 1;
+        EXPECT_TRUE(once) << "cards not accounted for exactly once";
+        EXPECT_EQ(board_.IsShown(StockPosition), match_.State.CardsLeft > 0);
+    }
+
+    // Strict alternation: the side to move has as many cards as the other, or one
+    // more when the other began.
+    void CheckAlternation() {
+        int pc = 0;
+        int player = 0;
+        for (int i = 0; i < HandSize; ++i) {
+            pc += board_.IsShown(PcHandFirst + i) ? 1 : 0;
+            player += board_.IsShown(PlayerHandFirst + i) ? 1 : 0;
+        }
+        const int toMove = match_.PlayerToMove ? player : pc;
+        const int other = match_.PlayerToMove ? pc : player;
+        EXPECT_TRUE(toMove >= 1 && (toMove == other || toMove == other + 1)) << pc << " against " << player;
+    }
+
+    const std::set<std::string> statuses_ = {
+        "", "Tocca a te", "Tocca al pc", "Ora tocca al PC", "LURNA!! Ora tocca al PC",
+        "Selezionare le carte dal tavolo", "Ora tocca a te", "LURNA!! Ora tocca a te", "Fine mano",
+        "Hai vinto!!", "Hai perso..",
+    };
+
+    BoardRecord board_;
+    DeckRandom deck_;
+    std::mt19937 events_;
+    MatchController match_{board_, deck_};
+    bool started_ = false;
+};
+
+TEST(MatchRandomTest, RandomEventsNeverBreakTheMatch) {
+    for (std::uint32_t seed : {1u, 2u}) {
+        SCOPED_TRACE(seed);
+        RandomMatches matches(seed);
+        matches.Play(100);
+        EXPECT_EQ(matches.MatchesDecided, 100);
+        EXPECT_GT(matches.Abandons, 0);
+        if (HasFailure()) break;
+    }
+}
+
+}  // namespace
+}  // namespace MyGame
