@@ -100,6 +100,17 @@ bool QuitPosted(int& exitCode) {
     return true;
 }
 
+// Every place in the z-order asked for the companion window.
+std::vector<HWND> companionPlaces;
+WNDPROC companionProcedure = nullptr;
+LRESULT CALLBACK WatchCompanion(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_WINDOWPOSCHANGING) {
+        const auto* change = reinterpret_cast<const WINDOWPOS*>(lParam);
+        if (!(change->flags & SWP_NOZORDER)) companionPlaces.push_back(change->hwndInsertAfter);
+    }
+    return CallWindowProcW(companionProcedure, window, message, wParam, lParam);
+}
+
 // Whether `upper` comes before `lower` in the z-order.
 bool IsAbove(HWND upper, HWND lower) {
     for (HWND window = GetWindow(upper, GW_HWNDNEXT); window; window = GetWindow(window, GW_HWNDNEXT)) {
@@ -314,6 +325,8 @@ TEST(Activation, TheCompanionStaysAboveItsOwnerAndTopmost) {
     owner->companion = &companion;
     owner->onActivate = [](GUIElement* element) { return Record(element, "activate"); };
     Pump();
+    companionProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(companion.windowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchCompanion)));
 
     SetForegroundWindow(owner->windowHandle);
     Pump();
@@ -325,6 +338,10 @@ TEST(Activation, TheCompanionStaysAboveItsOwnerAndTopmost) {
     EXPECT_EQ(Dispatch().activeForm, owner.get());
     EXPECT_TRUE(IsAbove(companion.windowHandle, owner->windowHandle));
     EXPECT_TRUE(ToolkitTest::ExtendedStyle(companion.windowHandle) & WS_EX_TOPMOST);
+    // Never asked to go behind its owner: Wine raises a window that it
+    // activates whatever place was asked, Windows does not.
+    EXPECT_FALSE(companionPlaces.empty());
+    for (HWND place : companionPlaces) EXPECT_NE(place, owner->windowHandle);
 }
 
 TEST(Activation, AFormLosingTheForegroundIsDeactivated) {
