@@ -1,6 +1,8 @@
 // The program's pictures, icon and sounds, read from the built program itself.
 #include <windows.h>
 
+#include "tests/win/app/ProgramPath.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -8,19 +10,6 @@
 #include <string>
 
 namespace {
-
-// The program's path as the build wrote it; a Unix path (cross build under
-// Wine) is reached through drive Z:.
-std::wstring ProgramPath() {
-    std::wstring path;
-    for (const char* p = LURNA_PROGRAM_PATH; *p != '\0'; ++p) {
-        path.push_back(*p == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(*p)));
-    }
-    if (!path.empty() && path[0] == L'\\') {
-        path.insert(0, L"Z:");
-    }
-    return path;
-}
 
 std::uint32_t Read32(const unsigned char* p) {
     return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;

@@ -1,0 +1,60 @@
+#include "toolkit/Button.h"
+
+#include "toolkit/ControlId.h"
+#include "toolkit/Drawing.h"
+#include "toolkit/Text.h"
+#include "toolkit/WindowProcedure.h"
+
+namespace KTUtility {
+
+namespace {
+
+// Pictures sit this far from the button's left edge.
+constexpr int kPictureIndent = 5;
+constexpr int kIconSize = 32;
+
+}  // namespace
+
+Button::Button(GUIElement* parentElement, const std::string& caption) : Child(parentElement) {
+    text = Widen(caption);
+    width = 80;
+    height = 30;
+    typeName = "button";
+}
+
+void Button::Create() {
+    if (created) return;
+    controlId = NextControlId();
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (ownerDrawn ? BS_OWNERDRAW : BS_PUSHBUTTON);
+    if (!enabled) style |= WS_DISABLED;
+    windowHandle = CreateWindowExW(0, L"Button", text.c_str(), style, x, y, width, height,
+                                   parent ? parent->windowHandle : nullptr,
+                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), nullptr, nullptr);
+    if (windowHandle) {
+        SubclassControl(*this);
+    } else {
+        GetLastError();
+    }
+    created = true;
+    AttachTooltipAndFont();
+}
+
+int Button::DrawImage(Drawing& surface, const RECT& item, bool) {
+    int itemHeight = item.bottom - item.top;
+    HBITMAP picture = enabled ? enabledBitmap : disabledBitmap;
+    if (picture) {
+        BITMAP size{};
+        GetObjectW(picture, sizeof(BITMAP), &size);
+        surface.DrawTransparent(item.left + kPictureIndent, (itemHeight - size.bmHeight) / 2, 0, 0, picture);
+        return item.left + size.bmWidth + 8;
+    }
+    HICON icon = enabled ? enabledIcon : disabledIcon;
+    if (!icon) return 0;
+    if (surface.deviceContext) {
+        DrawIconEx(surface.deviceContext, item.left + kPictureIndent, (itemHeight - kIconSize) / 2, icon, kIconSize,
+                   kIconSize, 0, nullptr, DI_NORMAL | DI_COMPAT);
+    }
+    return item.left + kIconSize + 8;
+}
+
+}  // namespace KTUtility

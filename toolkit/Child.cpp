@@ -1,0 +1,9 @@
+#include "toolkit/Child.h"
+
+namespace KTUtility {
+
+Child::Child(GUIElement* parentElement) : GUIElement(nullptr) {
+    parent = parentElement;
+}
+
+}  // namespace KTUtility

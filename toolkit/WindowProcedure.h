@@ -1,0 +1,35 @@
+// The one window procedure of the toolkit: the procedure of every form and
+// panel class and the replacement procedure of every subclassed system
+// control. It finds the element of the window and calls its operations.
+#pragma once
+
+#include <windows.h>
+
+namespace KTUtility {
+
+class GUIElement;
+class Form;
+
+LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Puts WindowProcedure in place of a system control's procedure, keeping the
+// previous one in the element for the messages that the toolkit passes on.
+void SubclassControl(GUIElement& element);
+
+// What the window procedure keeps between messages.
+struct DispatchState {
+    HWND mainWindow = nullptr;          // the first form's window; its end ends the loop
+    Form* activeForm = nullptr;         // the form that last became the foreground window
+    GUIElement* activePanel = nullptr;  // the floating panel that last did
+    GUIElement* wheelPanel = nullptr;   // the panel the wheel scrolls over other windows
+    bool mouseTracking = false;         // a hover and leave request is pending
+    HCURSOR waitCursor = nullptr;
+    HCURSOR handCursor = nullptr;
+};
+
+DispatchState& Dispatch();
+
+// Drops an element that is being destroyed from the dispatch state.
+void ForgetElement(const GUIElement* element);
+
+}  // namespace KTUtility
