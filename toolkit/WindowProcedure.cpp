@@ -55,7 +55,7 @@ void ActivateForm(Form* form) {
     // disabled while it is open: it must stay above the form, never behind it.
     Form* companion = form->companion;
     if (companion && companion->created && form->windowHandle) {
-        SetWindowPos(companion->windowHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        SetWindowPos(companion->windowHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     }
 }
 

@@ -1,0 +1,121 @@
+#include "TestSupport.h"
+
+#include <malloc.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace ToolkitTest {
+
+bool poisonFreedMemory = true;
+
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+std::unique_ptr<KTUtility::Form> MakeForm(int width, int height) {
+    auto form = std::make_unique<KTUtility::Form>(GetModuleHandleW(nullptr));
+    form->SetText(std::string("Prova"));
+    form->SetPosition(50, 40);
+    form->SetSize(width, height);
+    form->Create();
+    Pump();
+    return form;
+}
+
+DWORD Style(HWND window) {
+    return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+}
+
+DWORD ExtendedStyle(HWND window) {
+    return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+}
+
+RECT WindowBox(HWND window) {
+    RECT box{};
+    GetWindowRect(window, &box);
+    return box;
+}
+
+POINT PlaceInParent(HWND window) {
+    RECT box = WindowBox(window);
+    POINT corner{box.left, box.top};
+    ScreenToClient(GetParent(window), &corner);
+    return corner;
+}
+
+Canvas::Canvas(int width, int height, COLORREF fill) {
+    HDC screen = GetDC(nullptr);
+    context_ = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ReleaseDC(nullptr, screen);
+    previous_ = SelectObject(context_, bitmap_);
+    HBRUSH brush = CreateSolidBrush(fill);
+    RECT all{0, 0, width, height};
+    FillRect(context_, &all, brush);
+    DeleteObject(brush);
+}
+
+Canvas::~Canvas() {
+    SelectObject(context_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(context_);
+}
+
+COLORREF Canvas::Pixel(int x, int y) const {
+    GdiFlush();
+    return GetPixel(context_, x, y);
+}
+
+int Canvas::CountNot(COLORREF color, int left, int top, int right, int bottom) const {
+    GdiFlush();
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            if (GetPixel(context_, x, y) != color) ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace ToolkitTest
+
+namespace {
+
+// Every block freed through delete is filled with 0xDD first.
+void Release(void* block) {
+    if (!block) return;
+    if (ToolkitTest::poisonFreedMemory) std::memset(block, 0xDD, _msize(block));
+    std::free(block);
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (void* block = std::malloc(size ? size : 1)) return block;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* block) noexcept {
+    Release(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept {
+    Release(block);
+}

@@ -1,0 +1,49 @@
+// What the toolkit tests share: pumping messages, a form to hold controls, a
+// memory surface to draw on and read back, and a poisoning heap that makes a
+// use of freed memory fail loudly.
+#pragma once
+
+#include "toolkit/Form.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace ToolkitTest {
+
+// Dispatches every message waiting for this thread.
+void Pump();
+
+// A created, visible form at a fixed place, the first of the test (so the main window).
+std::unique_ptr<KTUtility::Form> MakeForm(int width = 400, int height = 300);
+
+DWORD Style(HWND window);
+DWORD ExtendedStyle(HWND window);
+RECT WindowBox(HWND window);
+// The window's top-left corner in its parent's client coordinates.
+POINT PlaceInParent(HWND window);
+
+// A 24-bit surface of the given size filled with one colour.
+class Canvas {
+public:
+    Canvas(int width, int height, COLORREF fill);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC Context() const { return context_; }
+    COLORREF Pixel(int x, int y) const;
+    // How many pixels of the rectangle differ from the colour.
+    int CountNot(COLORREF color, int left, int top, int right, int bottom) const;
+
+private:
+    HDC context_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+};
+
+// Freed blocks are overwritten, so a later use through a dangling pointer
+// crashes instead of reading stale but plausible data.
+extern bool poisonFreedMemory;
+
+}  // namespace ToolkitTest
