@@ -2,6 +2,7 @@
 // of its own, an optional picture and an optional "*" marker in the corner.
 #pragma once
 
+#include "toolkit/Drawing.h"
 #include "toolkit/PanelChildren.h"
 
 #include <string>
@@ -35,7 +36,7 @@ public:
     bool italic = false;
     std::string fontFace = "Tahoma";
     int fontHeight = 14;
-    int textAlignment = 2;
+    int textAlignment = AlignCenter;
     COLORREF textColor = 0;
 
 private:

@@ -3,7 +3,6 @@
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/CellControl.h"
-#include "toolkit/Drawing.h"
 #include "toolkit/FontDescription.h"
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
