@@ -33,7 +33,9 @@ struct AboutLayout {
 
 class FormAbout : public Form {
 public:
-    // Disables the owner and becomes its companion until ReleaseOwner.
+    // Disables the owner and becomes its companion until ReleaseOwner. The
+    // owner must outlive the form: a form deleted before it was closed
+    // releases its owner then.
     explicit FormAbout(Form* ownerForm);
     ~FormAbout() override;
 

@@ -10,7 +10,8 @@ namespace KTUtility {
 
 namespace {
 
-// What Windows calls the frame of a floating panel is left as it was chosen.
+// The style of a floating panel in place of WS_CHILD and WS_VISIBLE: the window
+// is top-level and stays hidden until its owner shows it.
 constexpr DWORD kFloatingStyle = 0x80;
 
 HINSTANCE ClassInstance(const GUIElement* panel) {
