@@ -62,14 +62,6 @@ struct DrawnButton {
 
 }  // namespace
 
-TEST(OwnerDrawn, NormalButtonFramedAndWrittenInTheTextColour) {
-    DrawnButton drawn(0);
-    EXPECT_TRUE(drawn.painted);
-    EXPECT_TRUE(drawn.FrameIs(kText));
-    EXPECT_GT(drawn.Count(kText), 0);
-    EXPECT_GT(drawn.Count(kBack), 0);
-}
-
 TEST(OwnerDrawn, DisabledButtonIsGreyed) {
     DrawnButton drawn(ODS_DISABLED | ODS_SELECTED);
     EXPECT_TRUE(drawn.FrameIs(0x696969));

@@ -20,16 +20,6 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-TEST(TextBox, DefaultsMakeABorderedSingleLine) {
-    auto form = MakeForm();
-    TextBox box(form.get(), "ciao");
-    EXPECT_EQ(box.typeName, "textbox");
-    box.Create();
-    EXPECT_EQ(Style(box.windowHandle) & 0xFFFF0FFF, 0x50810080u);
-    EXPECT_EQ(ToolkitTest::ExtendedStyle(box.windowHandle) & WS_EX_CLIENTEDGE, static_cast<DWORD>(WS_EX_CLIENTEDGE));
-    EXPECT_EQ(WindowText(box.windowHandle), L"ciao");
-}
-
 TEST(TextBox, PasswordCharacterFollowsApplyOptions) {
     auto form = MakeForm();
     TextBox box(form.get(), "segreto");

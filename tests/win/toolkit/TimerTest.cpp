@@ -40,18 +40,6 @@ bool TimerMessageWaiting(HWND window) {
 
 }  // namespace
 
-TEST(Timer, HiddenWindowHoldsTheId) {
-    auto form = MakeForm();
-    Timer timer(form.get());
-    EXPECT_EQ(timer.typeName, "timer");
-    EXPECT_EQ(timer.interval, 20);
-    timer.Create();
-    EXPECT_EQ(GetParent(timer.windowHandle), form->windowHandle);
-    EXPECT_EQ(GetDlgCtrlID(timer.windowHandle), static_cast<int>(timer.controlId));
-    EXPECT_FALSE(IsWindowVisible(timer.windowHandle));
-    EXPECT_EQ(Style(timer.windowHandle) & WS_VISIBLE, 0u);
-}
-
 TEST(Timer, SecondStartKeepsTheFirstSystemTimer) {
     auto form = MakeForm();
     Timer timer(form.get());
