@@ -8,8 +8,6 @@
 
 namespace ToolkitTest {
 
-bool poisonFreedMemory = true;
-
 void Pump() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -101,7 +99,7 @@ namespace {
 // Every block freed through delete is filled with 0xDD first.
 void Release(void* block) {
     if (!block) return;
-    if (ToolkitTest::poisonFreedMemory) std::memset(block, 0xDD, _msize(block));
+    std::memset(block, 0xDD, _msize(block));
     std::free(block);
 }
 

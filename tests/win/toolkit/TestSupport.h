@@ -1,6 +1,7 @@
 // What the toolkit tests share: pumping messages, a form to hold controls, a
-// memory surface to draw on and read back, and a poisoning heap that makes a
-// use of freed memory fail loudly.
+// memory surface to draw on and read back. TestSupport.cpp also replaces the
+// global new and delete: every freed block is overwritten, so a use through a
+// dangling pointer crashes instead of reading stale but plausible data.
 #pragma once
 
 #include "toolkit/Form.h"
@@ -41,9 +42,5 @@ private:
     HBITMAP bitmap_;
     HGDIOBJ previous_;
 };
-
-// Freed blocks are overwritten, so a later use through a dangling pointer
-// crashes instead of reading stale but plausible data.
-extern bool poisonFreedMemory;
 
 }  // namespace ToolkitTest
