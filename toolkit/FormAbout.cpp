@@ -1,0 +1,221 @@
+#include "toolkit/FormAbout.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Button.h"
+#include "toolkit/CellControl.h"
+#include "toolkit/FontDescription.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
+#include "toolkit/PanelChildren.h"
+#include "toolkit/Text.h"
+#include "toolkit/TextBox.h"
+
+namespace KTUtility {
+
+namespace {
+
+constexpr int kClientWidth = 600;
+constexpr int kClientHeight = 300;
+constexpr COLORREF kLinkColor = 0xFF0000;  // blue
+constexpr WPARAM kEnter = 13;
+constexpr WPARAM kEscape = 27;
+
+// The About form that holds the element: itself, its parent, or further up
+// (the picture sits in a panel).
+FormAbout* AboutOf(GUIElement* element) {
+    for (GUIElement* level = element; level; level = level->parent) {
+        if (auto* about = dynamic_cast<FormAbout*>(level)) return about;
+    }
+    return nullptr;
+}
+
+bool ForwardKey(GUIElement* element, WPARAM character) {
+    FormAbout* about = AboutOf(element);
+    return about ? about->HandleKey(character) : true;
+}
+
+void ForwardCommand(GUIElement* element) {
+    if (FormAbout* about = AboutOf(element)) about->HandleCommand(element);
+}
+
+int ForwardLinkClick(GUIElement* element, HWND, int atX, int atY) {
+    if (FormAbout* about = AboutOf(element)) about->OnLinkClick(element, atX, atY);
+    return 0;
+}
+
+void ForwardCreate(GUIElement* element, HWND) {
+    if (auto* about = dynamic_cast<FormAbout*>(element)) about->BuildContents();
+}
+
+bool ForwardClosing(GUIElement* element) {
+    auto* about = dynamic_cast<FormAbout*>(element);
+    return about ? about->ReleaseOwner() : true;
+}
+
+}  // namespace
+
+AboutLayout AboutLayout::For(int clientWidth, int clientHeight, int pictureWidth, int buttonWidth) {
+    AboutLayout layout{};
+    layout.panel = RECT{10, 10, pictureWidth + 20, clientHeight - 20};
+    layout.column = pictureWidth + 45;
+    layout.columnWidth = clientWidth - layout.column - 10;
+    layout.webLink = POINT{layout.column, 55};
+    layout.mailLink = POINT{layout.column + 160, 55};
+    layout.notice = RECT{layout.column, 85, layout.columnWidth, clientHeight - 145};
+    layout.okButton = POINT{layout.columnWidth / 2 - buttonWidth / 2 + layout.column, clientHeight - 50};
+    return layout;
+}
+
+FormAbout::FormAbout(Form* ownerForm)
+    : Form(ownerForm->instanceHandle, DialogFrame{}),
+      owner(ownerForm),
+      titleFont(new FontDescription("Arial", 16)),
+      linkFont(new FontDescription("Arial", 16)) {
+    font = new FontDescription("Arial", 14);
+    titleFont->bold = true;
+    linkFont->underline = true;
+    modalFrame = true;
+    width = kClientWidth;
+    height = kClientHeight;
+    CenterOnScreen();
+    SetText(std::string("Info..."));
+    minimizeBox = false;
+    maximizeBox = false;
+    onCreate = ForwardCreate;
+    onClosing = ForwardClosing;
+    onKeyPress = ForwardKey;
+    owner->SetEnabled(false);
+    owner->companion = this;
+}
+
+FormAbout::~FormAbout() {
+    // Deleted without being closed (never created, or still open): the owner
+    // must not stay disabled with a companion that is gone.
+    if (owner->companion == this) ReleaseOwner();
+    DestroyFormWindow();
+    delete picturePanel;
+    delete titleLabel;
+    delete secondLabel;
+    delete picture;
+    delete noticeBox;
+    delete okButton;
+    delete webLink;
+    delete mailLink;
+    delete titleFont;
+    delete linkFont;
+    delete font;
+    font = nullptr;
+}
+
+void FormAbout::Create() {
+    Form::Create();
+    if (!windowHandle) ReleaseOwner();
+}
+
+void FormAbout::OnShow() {
+    SetClientSize(kClientWidth, kClientHeight);
+}
+
+void FormAbout::BuildContents() {
+    int clientWidth = kClientWidth;
+    int clientHeight = kClientHeight;
+    RECT client{};
+    if (windowHandle && GetClientRect(windowHandle, &client)) {
+        clientWidth = width = client.right;
+        clientHeight = height = client.bottom;
+    }
+    AboutLayout layout = AboutLayout::For(clientWidth, clientHeight, pictureWidth, 0);
+
+    picturePanel = new PanelChildren(this);
+    picturePanel->SetSize(layout.panel.right, layout.panel.bottom);
+    picturePanel->SetPosition(layout.panel.left, layout.panel.top);
+    picturePanel->SetBorder(true);
+    picturePanel->onKeyPress = ForwardKey;
+    picturePanel->Create();
+
+    picture = new Image(picturePanel, pictureResource);
+    picture->SetSize(pictureWidth, pictureHeight);
+    picture->SetPosition(5, 5);
+    picture->onKeyPress = ForwardKey;
+    picture->Create();
+
+    titleLabel = new Label(this, titleText);
+    titleLabel->SetSize(layout.columnWidth, 25);
+    titleLabel->SetPosition(layout.column, 10);
+    titleLabel->font = titleFont;
+    titleLabel->onKeyPress = ForwardKey;
+    titleLabel->Create();
+
+    secondLabel = new Label(this, secondText);
+    secondLabel->SetSize(layout.columnWidth, 25);
+    secondLabel->SetPosition(layout.column, 35);
+    secondLabel->font = font;
+    secondLabel->onKeyPress = ForwardKey;
+    secondLabel->Create();
+
+    webLink = MakeLink(webAddress, layout.webLink.x, layout.webLink.y);
+    mailLink = MakeLink(ReplaceAll(webAddress, webPrefix, mailboxPrefix), layout.mailLink.x, layout.mailLink.y);
+
+    noticeBox = new TextBox(this, noticeText);
+    noticeBox->SetSize(layout.notice.right, layout.notice.bottom);
+    noticeBox->SetPosition(layout.notice.left, layout.notice.top);
+    noticeBox->multiLine = true;
+    noticeBox->readOnly = true;
+    noticeBox->verticalBar = true;
+    noticeBox->ApplyOptions();
+    noticeBox->onKeyPress = ForwardKey;
+    noticeBox->Create();
+
+    okButton = new Button(this, "OK");
+    okButton->SetSize(80, 25);
+    POINT okPlace = AboutLayout::For(clientWidth, clientHeight, pictureWidth, okButton->width).okButton;
+    okButton->SetPosition(okPlace.x, okPlace.y);
+    okButton->commandHandler = ForwardCommand;
+    okButton->onKeyPress = ForwardKey;
+    okButton->Create();
+    if (okButton->windowHandle) SetFocus(okButton->windowHandle);
+}
+
+CellControl* FormAbout::MakeLink(const std::string& target, int atX, int atY) {
+    auto* link = new CellControl(this);
+    link->SetTextColor(kLinkColor);
+    link->SetTextAlignment(AlignLeft);
+    link->SetText(target);
+    link->SetHandCursor(true);
+    link->onLeftButtonDown = ForwardLinkClick;
+    link->font = linkFont;
+    link->SetSize(150, 22);
+    link->SetPosition(atX, atY);
+    link->onKeyPress = ForwardKey;
+    link->Create();
+    return link;
+}
+
+bool FormAbout::ReleaseOwner() {
+    UnregisterHotKeys();
+    owner->companion = nullptr;
+    owner->SetEnabled(true);
+    return true;
+}
+
+bool FormAbout::HandleKey(WPARAM character) {
+    if (character != kEnter && character != kEscape) return true;
+    HandleCommand(okButton);
+    return false;
+}
+
+void FormAbout::HandleCommand(GUIElement* element) {
+    if (!element || !okButton || element->controlId != okButton->controlId) return;
+    SendMessageW(windowHandle, WM_CLOSE, 0, 0);
+    created = false;
+}
+
+void FormAbout::OnLinkClick(GUIElement* element, int, int) {
+    if (webLink && element->controlId == webLink->controlId) {
+        ShellOpen(webAddress);
+    } else if (mailLink && element->controlId == mailLink->controlId) {
+        ShellOpen("mailto:" + mailLink->GetNarrowText());
+    }
+}
+
+}  // namespace KTUtility

@@ -1,0 +1,84 @@
+// The ready-made information window: a picture on the left, the product line
+// and the rights line at the top right, links to the web site and to the
+// contact mailbox, a notice and an "OK" button. While it lives its owner is
+// disabled and it is the owner's companion, kept above it.
+#pragma once
+
+#include "toolkit/Form.h"
+
+#include <string>
+
+namespace KTUtility {
+
+class Button;
+class CellControl;
+class FontDescription;
+class Image;
+class Label;
+class PanelChildren;
+class TextBox;
+
+// Where BuildContents puts the parts for a client area and a picture width.
+struct AboutLayout {
+    RECT panel;        // left, top, width, height
+    int column;        // left edge of the right column
+    int columnWidth;
+    POINT webLink;
+    POINT mailLink;
+    RECT notice;       // left, top, width, height
+    POINT okButton;
+
+    static AboutLayout For(int clientWidth, int clientHeight, int pictureWidth, int buttonWidth);
+};
+
+class FormAbout : public Form {
+public:
+    // Disables the owner and becomes its companion until ReleaseOwner. The
+    // owner must outlive the form: a form deleted before it was closed
+    // releases its owner then.
+    explicit FormAbout(Form* ownerForm);
+    ~FormAbout() override;
+
+    // When the window cannot be made nothing could ever close it, so the
+    // owner is released at once instead of staying disabled for good.
+    void Create() override;
+    // Every showing puts the client area back to its fixed size.
+    void OnShow() override;
+
+    virtual void BuildContents();
+    virtual bool ReleaseOwner();
+    // Enter and Escape act as the OK button and are swallowed.
+    virtual bool HandleKey(WPARAM character);
+    virtual void HandleCommand(GUIElement* element);
+    virtual void OnLinkClick(GUIElement* element, int atX, int atY);
+
+    Form* owner;
+    FontDescription* titleFont;
+    FontDescription* linkFont;
+    Image* picture = nullptr;
+    Label* titleLabel = nullptr;
+    Label* secondLabel = nullptr;
+    PanelChildren* picturePanel = nullptr;
+    TextBox* noticeBox = nullptr;
+    Button* okButton = nullptr;
+    CellControl* webLink = nullptr;
+    CellControl* mailLink = nullptr;
+
+    // Set by the owner before Create.
+    int pictureResource = 0;
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+    std::string titleText;
+    std::string secondText;
+    std::string noticeText;
+    std::string webAddress;
+    // The mail link is the web address with the web prefix (scheme and www
+    // host label) replaced by the mailbox prefix (local part and "@").
+    std::string webPrefix;
+    std::string mailboxPrefix;
+
+private:
+    CellControl* MakeLink(const std::string& target, int atX, int atY);
+};
+
+}  // namespace KTUtility
