@@ -14,6 +14,10 @@ namespace {
 
 constexpr WORD kMenuCode = 0;
 
+// Names, on a window whose element is gone, the procedure that its messages go
+// to instead of an element.
+constexpr wchar_t kReleasedProcedure[] = L"KTUtility.ReleasedProcedure";
+
 int SignedLow(LPARAM value) {
     return static_cast<short>(LOWORD(value));
 }
@@ -297,8 +301,26 @@ void SubclassControl(GUIElement& element) {
         SetWindowLongPtrW(element.windowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProcedure)));
 }
 
+void ReleaseWindow(const GUIElement& element) {
+    HWND window = element.windowHandle;
+    WNDPROC restored = element.previousProcedure ? element.previousProcedure : DefWindowProcW;
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) == WindowProcedure) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(restored));
+        return;
+    }
+    // Another procedure was put in front of the toolkit's (a tooltip does that
+    // to its tool) and still calls it: the toolkit passes the messages on.
+    SetPropW(window, kReleasedProcedure, reinterpret_cast<HANDLE>(restored));
+}
+
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     GUIElement* element = FindByHandle(window);
+    if (!element || element->windowHandle != window) {
+        if (auto released = reinterpret_cast<WNDPROC>(GetPropW(window, kReleasedProcedure))) {
+            if (message == WM_NCDESTROY) RemovePropW(window, kReleasedProcedure);
+            return CallWindowProcW(released, window, message, wParam, lParam);
+        }
+    }
     LoadCursors();
     WNDPROC previous = element ? element->previousProcedure : nullptr;
     LRESULT result = 0;

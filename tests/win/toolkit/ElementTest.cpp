@@ -155,6 +155,24 @@ TEST(Registry, ADeletedElementIsNeverFoundAgain) {
     EXPECT_EQ(WindowText(window), L"ancora");
 }
 
+TEST(Registry, ADeletedElementWithATooltipLeavesTheToolkitToo) {
+    auto form = MakeForm();
+    auto* label = new Label(form.get(), "x");
+    label->tooltipText = "suggerimento";
+    label->Create();
+    HWND window = label->windowHandle;
+    delete label;
+
+    // An element still without a window would take the orphan's messages.
+    static int stolen = 0;
+    Label later(form.get(), "dopo");
+    later.onLeftButtonDown = [](GUIElement*, HWND, int, int) { return ++stolen; };
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    EXPECT_EQ(stolen, 0);
+    // The static's own procedure answers again.
+    EXPECT_EQ(SendMessageW(window, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
+}
+
 TEST(Registry, ChildrenOfListsOnlyTheFormsOwnChildren) {
     auto form = MakeForm();
     auto other = std::make_unique<Form>(GetModuleHandleW(nullptr));
