@@ -30,6 +30,15 @@ bool IsForeground(HWND window) {
     return window && GetForegroundWindow() == window;
 }
 
+// The element of an existing window. FindByHandle stands the last constructed
+// element in for a window being made; commands, notifications, focus moves and
+// the foreground window come from windows that exist, and one without an
+// element must not reach that stand-in.
+GUIElement* ElementOfWindow(HWND window) {
+    GUIElement* element = FindByHandle(window);
+    return element && element->windowHandle == window ? element : nullptr;
+}
+
 void LoadCursors() {
     DispatchState& state = Dispatch();
     if (!state.waitCursor) state.waitCursor = LoadCursorW(nullptr, IDC_WAIT);
@@ -88,7 +97,7 @@ void MoveFocusByTab(GUIElement* element, HWND window) {
     BOOL previous = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
     HWND next = GetNextDlgTabItem(root, window, previous);
     if (!next) return;
-    if (GUIElement* target = FindByHandle(next)) target->Focus();
+    if (GUIElement* target = ElementOfWindow(next)) target->Focus();
 }
 
 void OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -98,7 +107,7 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
         if (SubMenu* item = FindSubMenuById(LOWORD(wParam))) ChooseMenuItem(item);
         return;
     }
-    GUIElement* element = FindByHandle(reinterpret_cast<HWND>(lParam));
+    GUIElement* element = ElementOfWindow(reinterpret_cast<HWND>(lParam));
     auto* command = dynamic_cast<CommandElement*>(element);
     if (command && command->commandHandler) command->commandHandler(element);
 }
@@ -111,7 +120,7 @@ void OnNotification(LPARAM lParam) {
         code != static_cast<int>(NM_RCLICK)) {
         return;
     }
-    GUIElement* element = FindByHandle(header->hwndFrom);
+    GUIElement* element = ElementOfWindow(header->hwndFrom);
     if (!element) return;
     if (code == static_cast<int>(NM_RCLICK)) {
         element->OnNotify(3, {}, {});
@@ -135,7 +144,7 @@ void OnHotKey(GUIElement* element, WPARAM id) {
         if (entry.handler) entry.handler(form, entry.modifiers, entry.key);
         return;
     }
-    auto* other = dynamic_cast<Form*>(FindByHandle(foreground));
+    auto* other = dynamic_cast<Form*>(ElementOfWindow(foreground));
     if (!other) return;
     for (const HotKey& candidate : other->hotKeys) {
         if (candidate.modifiers == entry.modifiers && candidate.key == entry.key) {

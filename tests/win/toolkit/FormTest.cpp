@@ -5,6 +5,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/WindowProcedure.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -291,6 +292,29 @@ TEST(Dispatch, ButtonCommandReachesItsHandlerAndTheParentsOwnProcedure) {
     Pump();
     EXPECT_EQ(commandFrom, &button);
     EXPECT_NE(std::find(recorded.begin(), recorded.end(), static_cast<UINT>(WM_COMMAND)), recorded.end());
+}
+
+TEST(Dispatch, CommandsAndNotificationsFromWindowsWithoutAnElementAreIgnored) {
+    auto form = MakeForm();
+    HWND stranger = CreateWindowExW(0, L"Button", L"estraneo", WS_CHILD | WS_VISIBLE, 0, 0, 80, 25,
+                                    form->windowHandle, nullptr, nullptr, nullptr);
+    // Constructed last and still without a window, as a control about to be made.
+    static int notices = 0;
+    class Pending : public Button {
+    public:
+        using Button::Button;
+        void OnNotify(int, std::vector<std::string>, std::vector<int>) override { ++notices; }
+    };
+    Pending pending(form.get(), "Dopo");
+    pending.commandHandler = OnCommand;
+
+    SendMessageW(stranger, BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_EQ(commandFrom, nullptr);
+
+    NMHDR header{stranger, 0, static_cast<UINT>(NM_RCLICK)};
+    SendMessageW(form->windowHandle, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ(notices, 0);
 }
 
 TEST(Dispatch, MouseCoordinatesAreSigned) {
