@@ -33,8 +33,10 @@ bool IsForeground(HWND window) {
 // The element of an existing window. FindByHandle stands the last constructed
 // element in for a window being made; commands, notifications, focus moves and
 // the foreground window come from windows that exist, and one without an
-// element must not reach that stand-in.
+// element must not reach that stand-in (nor a null window an element that has
+// no window yet).
 GUIElement* ElementOfWindow(HWND window) {
+    if (!window) return nullptr;
     GUIElement* element = FindByHandle(window);
     return element && element->windowHandle == window ? element : nullptr;
 }

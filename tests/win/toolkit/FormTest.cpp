@@ -314,6 +314,8 @@ TEST(Dispatch, CommandsAndNotificationsFromWindowsWithoutAnElementAreIgnored) {
 
     NMHDR header{stranger, 0, static_cast<UINT>(NM_RCLICK)};
     SendMessageW(form->windowHandle, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+    header.hwndFrom = nullptr;
+    SendMessageW(form->windowHandle, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
     EXPECT_EQ(notices, 0);
 }
 
