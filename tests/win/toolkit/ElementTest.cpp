@@ -117,6 +117,22 @@ TEST(Element, SettersBeforeCreateOnlyStoreAndCreateAppliesThem) {
     EXPECT_FALSE(IsWindowVisible(label.windowHandle));
 }
 
+TEST(Element, SetBackColorPaintsTheClientAreaAndAgainOnEveryPaint) {
+    auto form = MakeForm();
+    Form stored(nullptr);
+    stored.SetBackColor(RGB(0, 0, 255));
+    EXPECT_FALSE(stored.customBackColor);
+
+    form->SetBackColor(RGB(0, 0, 255));
+    EXPECT_TRUE(form->customBackColor);
+    HDC context = GetDC(form->windowHandle);
+    EXPECT_EQ(GetPixel(context, 10, 10), RGB(0, 0, 255));
+    InvalidateRect(form->windowHandle, nullptr, TRUE);
+    UpdateWindow(form->windowHandle);
+    EXPECT_EQ(GetPixel(context, 20, 20), RGB(0, 0, 255));
+    ReleaseDC(form->windowHandle, context);
+}
+
 TEST(Registry, FindByHandleFallsBackToTheLastElementWhileItHasNoWindow) {
     auto form = MakeForm();
     HWND stranger = CreateWindowExW(0, L"static", L"", WS_CHILD, 0, 0, 1, 1, form->windowHandle, nullptr, nullptr,

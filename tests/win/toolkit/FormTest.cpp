@@ -343,6 +343,36 @@ TEST(Dispatch, TabMovesTheFocusToTheNextControl) {
     EXPECT_EQ(GetFocus(), second.windowHandle);
 }
 
+TEST(Dispatch, HotKeyGoesToTheForegroundFormsMatchingEntry) {
+    static std::vector<std::pair<Form*, UINT>> calls;
+    HotKeyHandler note = [](Form* form, UINT, UINT key) { calls.emplace_back(form, key); };
+    auto first = MakeForm();
+    first->hotKeys = {{MOD_CONTROL, 'A', note}, {MOD_CONTROL, 'K', note}};
+    Form second(GetModuleHandleW(nullptr));
+    second.hotKeys = {{MOD_ALT, 'K', note}, {MOD_CONTROL, 'K', note}};
+    second.Create();
+
+    SetForegroundWindow(first->windowHandle);
+    Pump();
+    ASSERT_EQ(GetForegroundWindow(), first->windowHandle);
+    SendMessageW(first->windowHandle, WM_HOTKEY, 2, 0);
+    SendMessageW(first->windowHandle, WM_HOTKEY, 0, 0);
+    SendMessageW(first->windowHandle, WM_HOTKEY, 3, 0);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0], std::make_pair(first.get(), static_cast<UINT>('K')));
+
+    // Received by a form in the background: the foreground form's entry of the
+    // same keys answers.
+    SetForegroundWindow(second.windowHandle);
+    Pump();
+    ASSERT_EQ(GetForegroundWindow(), second.windowHandle);
+    SendMessageW(first->windowHandle, WM_HOTKEY, 2, 0);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[1], std::make_pair(&second, static_cast<UINT>('K')));
+    SendMessageW(first->windowHandle, WM_HOTKEY, 1, 0);
+    EXPECT_EQ(calls.size(), 2u);
+}
+
 TEST(Activation, TheCompanionStaysAboveItsOwnerAndTopmost) {
     auto owner = MakeForm();
     Form companion(GetModuleHandleW(nullptr), DialogFrame{});
