@@ -37,11 +37,7 @@ GUIElement::~GUIElement() {
     RemoveFromRegistry(this);
     ForgetElement(this);
     // A window that outlives its element must no longer reach the toolkit.
-    if (created && windowHandle && !destroyed && IsWindow(windowHandle) &&
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(windowHandle, GWLP_WNDPROC)) == WindowProcedure) {
-        WNDPROC restored = previousProcedure ? previousProcedure : DefWindowProcW;
-        SetWindowLongPtrW(windowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(restored));
-    }
+    if (created && windowHandle && !destroyed && IsWindow(windowHandle)) ReleaseWindow(*this);
 }
 
 void GUIElement::SetSize(int newWidth, int newHeight) {

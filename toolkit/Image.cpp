@@ -12,7 +12,13 @@ Image::Image(GUIElement* parentElement, int resource) : Child(parentElement), re
 }
 
 Image::~Image() {
-    if (bitmap) DeleteObject(bitmap);
+    if (!bitmap) return;
+    // A window that outlives the image must not keep painting a freed bitmap.
+    if (windowHandle && !destroyed && IsWindow(windowHandle)) {
+        auto returned = reinterpret_cast<HBITMAP>(SendMessageW(windowHandle, STM_SETIMAGE, IMAGE_BITMAP, 0));
+        if (returned && returned != bitmap) DeleteObject(returned);
+    }
+    DeleteObject(bitmap);
 }
 
 void Image::ShowBitmap(HBITMAP loaded) {

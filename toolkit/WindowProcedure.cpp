@@ -14,6 +14,10 @@ namespace {
 
 constexpr WORD kMenuCode = 0;
 
+// Names, on a window whose element is gone, the procedure that its messages go
+// to instead of an element.
+constexpr wchar_t kReleasedProcedure[] = L"KTUtility.ReleasedProcedure";
+
 int SignedLow(LPARAM value) {
     return static_cast<short>(LOWORD(value));
 }
@@ -24,6 +28,17 @@ int SignedHigh(LPARAM value) {
 
 bool IsForeground(HWND window) {
     return window && GetForegroundWindow() == window;
+}
+
+// The element of an existing window. FindByHandle stands the last constructed
+// element in for a window being made; commands, notifications, focus moves and
+// the foreground window come from windows that exist, and one without an
+// element must not reach that stand-in (nor a null window an element that has
+// no window yet).
+GUIElement* ElementOfWindow(HWND window) {
+    if (!window) return nullptr;
+    GUIElement* element = FindByHandle(window);
+    return element && element->windowHandle == window ? element : nullptr;
 }
 
 void LoadCursors() {
@@ -84,7 +99,7 @@ void MoveFocusByTab(GUIElement* element, HWND window) {
     BOOL previous = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
     HWND next = GetNextDlgTabItem(root, window, previous);
     if (!next) return;
-    if (GUIElement* target = FindByHandle(next)) target->Focus();
+    if (GUIElement* target = ElementOfWindow(next)) target->Focus();
 }
 
 void OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -94,7 +109,7 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
         if (SubMenu* item = FindSubMenuById(LOWORD(wParam))) ChooseMenuItem(item);
         return;
     }
-    GUIElement* element = FindByHandle(reinterpret_cast<HWND>(lParam));
+    GUIElement* element = ElementOfWindow(reinterpret_cast<HWND>(lParam));
     auto* command = dynamic_cast<CommandElement*>(element);
     if (command && command->commandHandler) command->commandHandler(element);
 }
@@ -107,7 +122,7 @@ void OnNotification(LPARAM lParam) {
         code != static_cast<int>(NM_RCLICK)) {
         return;
     }
-    GUIElement* element = FindByHandle(header->hwndFrom);
+    GUIElement* element = ElementOfWindow(header->hwndFrom);
     if (!element) return;
     if (code == static_cast<int>(NM_RCLICK)) {
         element->OnNotify(3, {}, {});
@@ -131,7 +146,7 @@ void OnHotKey(GUIElement* element, WPARAM id) {
         if (entry.handler) entry.handler(form, entry.modifiers, entry.key);
         return;
     }
-    auto* other = dynamic_cast<Form*>(FindByHandle(foreground));
+    auto* other = dynamic_cast<Form*>(ElementOfWindow(foreground));
     if (!other) return;
     for (const HotKey& candidate : other->hotKeys) {
         if (candidate.modifiers == entry.modifiers && candidate.key == entry.key) {
@@ -297,8 +312,26 @@ void SubclassControl(GUIElement& element) {
         SetWindowLongPtrW(element.windowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProcedure)));
 }
 
+void ReleaseWindow(const GUIElement& element) {
+    HWND window = element.windowHandle;
+    WNDPROC restored = element.previousProcedure ? element.previousProcedure : DefWindowProcW;
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) == WindowProcedure) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(restored));
+        return;
+    }
+    // Another procedure was put in front of the toolkit's (a tooltip does that
+    // to its tool) and still calls it: the toolkit passes the messages on.
+    SetPropW(window, kReleasedProcedure, reinterpret_cast<HANDLE>(restored));
+}
+
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     GUIElement* element = FindByHandle(window);
+    if (!element || element->windowHandle != window) {
+        if (auto released = reinterpret_cast<WNDPROC>(GetPropW(window, kReleasedProcedure))) {
+            if (message == WM_NCDESTROY) RemovePropW(window, kReleasedProcedure);
+            return CallWindowProcW(released, window, message, wParam, lParam);
+        }
+    }
     LoadCursors();
     WNDPROC previous = element ? element->previousProcedure : nullptr;
     LRESULT result = 0;

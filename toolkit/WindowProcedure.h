@@ -16,6 +16,10 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 // previous one in the element for the messages that the toolkit passes on.
 void SubclassControl(GUIElement& element);
 
+// Hands the window of an element being destroyed back to the procedure it had
+// before the toolkit's, so that none of its messages reaches an element again.
+void ReleaseWindow(const GUIElement& element);
+
 // What the window procedure keeps between messages.
 struct DispatchState {
     HWND mainWindow = nullptr;          // the first form's window; its end ends the loop

@@ -117,6 +117,22 @@ TEST(Element, SettersBeforeCreateOnlyStoreAndCreateAppliesThem) {
     EXPECT_FALSE(IsWindowVisible(label.windowHandle));
 }
 
+TEST(Element, SetBackColorPaintsTheClientAreaAndAgainOnEveryPaint) {
+    auto form = MakeForm();
+    Form stored(nullptr);
+    stored.SetBackColor(RGB(0, 0, 255));
+    EXPECT_FALSE(stored.customBackColor);
+
+    form->SetBackColor(RGB(0, 0, 255));
+    EXPECT_TRUE(form->customBackColor);
+    HDC context = GetDC(form->windowHandle);
+    EXPECT_EQ(GetPixel(context, 10, 10), RGB(0, 0, 255));
+    InvalidateRect(form->windowHandle, nullptr, TRUE);
+    UpdateWindow(form->windowHandle);
+    EXPECT_EQ(GetPixel(context, 20, 20), RGB(0, 0, 255));
+    ReleaseDC(form->windowHandle, context);
+}
+
 TEST(Registry, FindByHandleFallsBackToTheLastElementWhileItHasNoWindow) {
     auto form = MakeForm();
     HWND stranger = CreateWindowExW(0, L"static", L"", WS_CHILD, 0, 0, 1, 1, form->windowHandle, nullptr, nullptr,
@@ -153,6 +169,24 @@ TEST(Registry, ADeletedElementIsNeverFoundAgain) {
     EXPECT_NE(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)), WindowProcedure);
     SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ancora"));
     EXPECT_EQ(WindowText(window), L"ancora");
+}
+
+TEST(Registry, ADeletedElementWithATooltipLeavesTheToolkitToo) {
+    auto form = MakeForm();
+    auto* label = new Label(form.get(), "x");
+    label->tooltipText = "suggerimento";
+    label->Create();
+    HWND window = label->windowHandle;
+    delete label;
+
+    // An element still without a window would take the orphan's messages.
+    static int stolen = 0;
+    Label later(form.get(), "dopo");
+    later.onLeftButtonDown = [](GUIElement*, HWND, int, int) { return ++stolen; };
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    EXPECT_EQ(stolen, 0);
+    // The static's own procedure answers again.
+    EXPECT_EQ(SendMessageW(window, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
 }
 
 TEST(Registry, ChildrenOfListsOnlyTheFormsOwnChildren) {

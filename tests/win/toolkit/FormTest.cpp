@@ -5,6 +5,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/WindowProcedure.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -293,6 +294,31 @@ TEST(Dispatch, ButtonCommandReachesItsHandlerAndTheParentsOwnProcedure) {
     EXPECT_NE(std::find(recorded.begin(), recorded.end(), static_cast<UINT>(WM_COMMAND)), recorded.end());
 }
 
+TEST(Dispatch, CommandsAndNotificationsFromWindowsWithoutAnElementAreIgnored) {
+    auto form = MakeForm();
+    HWND stranger = CreateWindowExW(0, L"Button", L"estraneo", WS_CHILD | WS_VISIBLE, 0, 0, 80, 25,
+                                    form->windowHandle, nullptr, nullptr, nullptr);
+    // Constructed last and still without a window, as a control about to be made.
+    static int notices = 0;
+    class Pending : public Button {
+    public:
+        using Button::Button;
+        void OnNotify(int, std::vector<std::string>, std::vector<int>) override { ++notices; }
+    };
+    Pending pending(form.get(), "Dopo");
+    pending.commandHandler = OnCommand;
+
+    SendMessageW(stranger, BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_EQ(commandFrom, nullptr);
+
+    NMHDR header{stranger, 0, static_cast<UINT>(NM_RCLICK)};
+    SendMessageW(form->windowHandle, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+    header.hwndFrom = nullptr;
+    SendMessageW(form->windowHandle, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ(notices, 0);
+}
+
 TEST(Dispatch, MouseCoordinatesAreSigned) {
     auto form = MakeForm();
     form->onMouseMove = OnMouseMove;
@@ -315,6 +341,36 @@ TEST(Dispatch, TabMovesTheFocusToTheNextControl) {
     ASSERT_EQ(GetFocus(), first.windowHandle);
     SendMessageW(first.windowHandle, WM_KEYDOWN, VK_TAB, 0);
     EXPECT_EQ(GetFocus(), second.windowHandle);
+}
+
+TEST(Dispatch, HotKeyGoesToTheForegroundFormsMatchingEntry) {
+    static std::vector<std::pair<Form*, UINT>> calls;
+    HotKeyHandler note = [](Form* form, UINT, UINT key) { calls.emplace_back(form, key); };
+    auto first = MakeForm();
+    first->hotKeys = {{MOD_CONTROL, 'A', note}, {MOD_CONTROL, 'K', note}};
+    Form second(GetModuleHandleW(nullptr));
+    second.hotKeys = {{MOD_ALT, 'K', note}, {MOD_CONTROL, 'K', note}};
+    second.Create();
+
+    SetForegroundWindow(first->windowHandle);
+    Pump();
+    ASSERT_EQ(GetForegroundWindow(), first->windowHandle);
+    SendMessageW(first->windowHandle, WM_HOTKEY, 2, 0);
+    SendMessageW(first->windowHandle, WM_HOTKEY, 0, 0);
+    SendMessageW(first->windowHandle, WM_HOTKEY, 3, 0);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0], std::make_pair(first.get(), static_cast<UINT>('K')));
+
+    // Received by a form in the background: the foreground form's entry of the
+    // same keys answers.
+    SetForegroundWindow(second.windowHandle);
+    Pump();
+    ASSERT_EQ(GetForegroundWindow(), second.windowHandle);
+    SendMessageW(first->windowHandle, WM_HOTKEY, 2, 0);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[1], std::make_pair(&second, static_cast<UINT>('K')));
+    SendMessageW(first->windowHandle, WM_HOTKEY, 1, 0);
+    EXPECT_EQ(calls.size(), 2u);
 }
 
 TEST(Activation, TheCompanionStaysAboveItsOwnerAndTopmost) {

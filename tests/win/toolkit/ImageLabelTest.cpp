@@ -117,6 +117,18 @@ TEST(Image, FailedLoadKeepsTheCurrentPicture) {
     EXPECT_EQ(BitmapSize(current).cx, 16);
 }
 
+TEST(Image, AWindowOutlivingItsImageShowsNoFreedBitmap) {
+    auto form = MakeForm();
+    auto* image = new Image(form.get(), BITMAP_QUARTER);
+    image->Create();
+    HWND window = image->windowHandle;
+    ASSERT_NE(Shown(*image), nullptr);
+    delete image;
+
+    HBITMAP left = reinterpret_cast<HBITMAP>(SendMessageW(window, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    EXPECT_EQ(left, nullptr);
+}
+
 TEST(Image, ShowsABitmapFile) {
     std::string path = WriteBitmapFile();
     auto form = MakeForm();
