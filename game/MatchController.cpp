@@ -9,6 +9,10 @@ namespace MyGame {
 MatchController::MatchController(Board& board, DeckRandom& random) : board_(board), random_(random) {}
 
 void MatchController::StartMatch() {
+    // The window starts a match only from the idle board or a finished match, but
+    // a match started over one in progress must not inherit its half-made move.
+    ClearMoveUnderWay();
+    board_.HideReport();
     State.PcMatchPoints = 0;
     State.PlayerMatchPoints = 0;
     ShowMatchTotals(State, board_);
@@ -20,12 +24,7 @@ void MatchController::StartMatch() {
 void MatchController::AbandonMatch() {
     State.HandActive = false;
     ResetBoard(State, board_);
-    ClearTurnState();
-    for (int position = 0; position < PositionCount; ++position) {
-        board_.ReturnToPlace(position);
-        // Nothing on the idle board answers a press.
-        board_.SetHandCursor(position, false);
-    }
+    ClearMoveUnderWay();
     board_.SetPlayButtonText("GIOCA");
 }
 
@@ -85,7 +84,7 @@ void MatchController::SetTableCursor(bool on) {
     for (int position : TablePositions) board_.SetHandCursor(position, on);
 }
 
-void MatchController::ClearTurnState() {
+void MatchController::ClearMoveUnderWay() {
     PcTickCount = 0;
     PcCardShown = false;
     PcCaptureShown = false;
@@ -94,6 +93,11 @@ void MatchController::ClearTurnState() {
     PlayerOptions.clear();
     AwaitingTableChoice = false;
     PlayerChosenPosition = 0;
+    for (int position = 0; position < PositionCount; ++position) {
+        board_.ReturnToPlace(position);
+        // Until a hand is dealt, nothing answers a press.
+        board_.SetHandCursor(position, false);
+    }
 }
 
 void MatchController::MakeCapture(Side taker, int handPosition, const std::string& capture) {

@@ -82,7 +82,8 @@ private:
     void DealNewHand();
     void SetPlayerHandCursor(bool on);
     void SetTableCursor(bool on);
-    void ClearTurnState();
+    // The turn state cleared, every position back in its place, no hand cursor.
+    void ClearMoveUnderWay();
     // Takes the capture and returns the taken table cards to their places.
     void MakeCapture(Side taker, int handPosition, const std::string& capture);
 

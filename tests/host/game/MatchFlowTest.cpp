@@ -165,47 +165,55 @@ TEST_F(MatchTest, PressesAndTicksDoNothingOutsideAHand) {
     pokeEverything();
 }
 
+// Every moment of a match at which the play button can be pressed, a move half
+// made where there is one.
+class MatchMomentTest : public MatchTest {
+protected:
+    std::vector<std::pair<const char*, std::function<void()>>> Moments() {
+        return {
+            {"player to move", [this] { match.StartMatch(); }},
+            {"picking table cards",
+             [this] {
+                 Arrange({}, {8, 38}, {5, 13, 23, 2}, 20);
+                 Press(PlayerHandFirst);
+                 Press(TablePositions[0]);
+             }},
+            {"PC card shown",
+             [this] {
+                 Arrange({25}, {1}, {5, 13, 23, 2}, 20, false);
+                 PcStep();
+             }},
+            {"PC capture raised",
+             [this] {
+                 Arrange({25}, {1}, {5, 13, 23, 2}, 20, false);
+                 PcStep();
+                 PcStep();
+             }},
+            {"PC waiting",
+             [this] {
+                 Arrange({25}, {1}, {5}, 20, false);
+                 Tick(25);
+             }},
+            {"score panel shown",
+             [this] {
+                 Arrange({}, {1}, {15}, 0);
+                 Press(PlayerHandFirst);
+             }},
+            {"match over",
+             [this] {
+                 Arrange({}, {1}, {15}, 0);
+                 Press(PlayerHandFirst);
+                 match.State.PcMatchPoints = 20;
+                 match.ContinueAfterHand();
+             }},
+        };
+    }
+};
+
 // Abandoning at each moment of a match leaves the idle board and a clean turn
 // state, and the next match starts from nothing.
-TEST_F(MatchTest, AbandoningAtAnyMomentLeavesNothingBehind) {
-    const std::vector<std::pair<const char*, std::function<void()>>> moments = {
-        {"player to move", [this] { match.StartMatch(); }},
-        {"picking table cards",
-         [this] {
-             Arrange({}, {8, 38}, {5, 13, 23, 2}, 20);
-             Press(PlayerHandFirst);
-             Press(TablePositions[0]);
-         }},
-        {"PC card shown",
-         [this] {
-             Arrange({25}, {1}, {5, 13, 23, 2}, 20, false);
-             PcStep();
-         }},
-        {"PC capture raised",
-         [this] {
-             Arrange({25}, {1}, {5, 13, 23, 2}, 20, false);
-             PcStep();
-             PcStep();
-         }},
-        {"PC waiting",
-         [this] {
-             Arrange({25}, {1}, {5}, 20, false);
-             Tick(25);
-         }},
-        {"score panel shown",
-         [this] {
-             Arrange({}, {1}, {15}, 0);
-             Press(PlayerHandFirst);
-         }},
-        {"match over",
-         [this] {
-             Arrange({}, {1}, {15}, 0);
-             Press(PlayerHandFirst);
-             match.State.PcMatchPoints = 20;
-             match.ContinueAfterHand();
-         }},
-    };
-    for (const auto& [name, reach] : moments) {
+TEST_F(MatchMomentTest, AbandoningAtAnyMomentLeavesNothingBehind) {
+    for (const auto& [name, reach] : Moments()) {
         SCOPED_TRACE(name);
         reach();
         match.AbandonMatch();
@@ -234,6 +242,33 @@ TEST_F(MatchTest, AbandoningAtAnyMomentLeavesNothingBehind) {
         EXPECT_TRUE(AllAtPlace());
         Press(PlayerHandFirst);
         EXPECT_NE(board.Status, "Tocca a te");  // the press was taken as a new move
+        match.AbandonMatch();
+    }
+}
+
+// The window starts a match only from the idle board, but a start at any other
+// moment must still begin a whole, clean match.
+TEST_F(MatchMomentTest, StartingOverAnyMomentBeginsACleanMatch) {
+    for (const auto& [name, reach] : Moments()) {
+        SCOPED_TRACE(name);
+        reach();
+        match.StartMatch();
+        EXPECT_TRUE(match.State.HandActive && match.PlayerToMove);
+        EXPECT_EQ(board.Status, "Tocca a te");
+        EXPECT_EQ(board.PlayButtonText, "ABBANDONA");
+        EXPECT_EQ(board.PcTotal + board.PlayerTotal, "00");
+        EXPECT_FALSE(board.ReportShown);
+        EXPECT_TRUE(AllAtPlace());
+        EXPECT_FALSE(match.PcCardShown || match.PcCaptureShown || match.AwaitingTableChoice);
+        EXPECT_EQ(match.PcChosenPosition, -1);
+        EXPECT_TRUE(match.PcCapture.empty());
+        EXPECT_TRUE(match.PlayerOptions.empty());
+        for (int position : TablePositions) EXPECT_FALSE(board.Positions[position].HandCursor) << position;
+        EXPECT_EQ(CountShown(0, 6) + CountShown(TablePositions[0], 9), 10);
+
+        PlayHandToEnd();
+        ASSERT_TRUE(board.ReportShown);
+        EXPECT_EQ(match.State.PcPile.size() + match.State.PlayerPile.size(), static_cast<std::size_t>(DeckSize));
         match.AbandonMatch();
     }
 }

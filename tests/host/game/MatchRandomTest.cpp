@@ -1,6 +1,6 @@
 // Whole matches played by random events, as a restless player might: presses on
-// any position, runs of ticks, "Continua", now and then abandoning and starting
-// again. After every event the board and the turn state must agree with the
+// any position, runs of ticks, "Continua", now and then abandoning, or starting
+// a new match over the one in progress. After every event the board and the turn state must agree with the
 // rules. Seeded, so a failure replays.
 #include "game/BoardRecord.h"
 #include "game/MatchController.h"
@@ -44,6 +44,7 @@ public:
 
     int MatchesDecided = 0;
     int Abandons = 0;
+    int Restarts = 0;
 
 private:
     int Random(int below) { return std::uniform_int_distribution<int>(0, below - 1)(events_); }
@@ -56,6 +57,10 @@ private:
             match_.AbandonMatch();
             started_ = false;
             ++Abandons;
+        } else if (!idle && roll < 3) {
+            match_.StartMatch();
+            started_ = true;
+            ++Restarts;
         } else if (roll < 600) {
             FittingEvent(idle);
         } else if (roll < 800) {
@@ -241,6 +246,7 @@ TEST(MatchRandomTest, RandomEventsNeverBreakTheMatch) {
         matches.Play(100);
         EXPECT_EQ(matches.MatchesDecided, 100);
         EXPECT_GT(matches.Abandons, 0);
+        EXPECT_GT(matches.Restarts, 0);
         if (HasFailure()) break;
     }
 }
