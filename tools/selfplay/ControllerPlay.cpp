@@ -1,6 +1,7 @@
 #include "tools/selfplay/ControllerPlay.h"
 
 #include "game/PcStrategy.h"
+#include "tools/selfplay/PlayCommon.h"
 #include "tools/selfplay/Recount.h"
 
 #include <algorithm>
@@ -11,19 +12,11 @@ using namespace MyGame;
 
 namespace {
 
-constexpr int MovesPerHand = 36;
-constexpr int MaxFaultsKept = 20;
 // Far more than any match needs; a match still going after this is stuck.
 constexpr int MaxHandsPerMatch = 200;
-// More than any selection needs; a player still picking after this is locked.
-constexpr int MaxPresses = 1000;
 // The steps of the PC's move fall on these ticks of its turn.
 constexpr int FirstStepTick = PcWaitTicks + 1;
 constexpr int MaxPcTicks = 10 * FirstStepTick;
-
-int HandFirst(Side side) {
-    return side == Side::Player ? PlayerHandFirst : PcHandFirst;
-}
 
 bool InHand(const Card (&hand)[HandSize], Card card) {
     return std::find(std::begin(hand), std::end(hand), card) != std::end(hand);
@@ -176,16 +169,12 @@ void ControllerGame::PressTableCards(const std::string& capture) {
 // A random hand card, then random presses anywhere on the table and now and then
 // on the hand, until the move is made.
 void ControllerGame::PressRandomly() {
-    int hand[HandSize];
-    int count = 0;
-    for (int i = 0; i < HandSize; ++i) {
-        if (board_.IsShown(PlayerHandFirst + i)) hand[count++] = PlayerHandFirst + i;
-    }
-    if (count == 0) {
+    const int position = RandomPlayerHandPosition(board_, random_);
+    if (position < 0) {
         Violation("no card to play");
         return;
     }
-    Press(hand[std::uniform_int_distribution<int>(0, count - 1)(random_)]);
+    Press(position);
     std::uniform_int_distribution<int> pick(0, TableSize + HandSize - 1);
     for (int presses = 0; match_.AwaitingTableChoice; ++presses) {
         if (presses == MaxPresses) {
@@ -371,20 +360,7 @@ void ControllerGame::CheckHandOver(int pcBefore, int playerBefore) {
 }
 
 void ControllerGame::CheckCardsAccounted() {
-    std::uint64_t seen = 0;
-    bool bad = false;
-    auto count = [&](Card card) {
-        const std::uint64_t bit = std::uint64_t{1} << (card & 63);
-        bad = bad || card < 1 || card > DeckSize || (seen & bit) != 0;
-        seen |= bit;
-    };
-    for (int position = 0; position < PositionCount; ++position) {
-        if (position != StockPosition && board_.IsShown(position)) count(board_.CardAt(position));
-    }
-    for (int i = DeckSize - match_.State.CardsLeft; i < DeckSize; ++i) count(match_.State.Deck[i]);
-    for (Card card : match_.State.PcPile) count(card);
-    for (Card card : match_.State.PlayerPile) count(card);
-    if (bad || seen != (std::uint64_t{1} << (DeckSize + 1)) - 2) Violation("cards not accounted for exactly once");
+    if (!CardsAccountedOnce(board_, match_.State)) Violation("cards not accounted for exactly once");
     if (board_.IsShown(StockPosition) != (match_.State.CardsLeft > 0)) Violation("stock shown wrongly");
 }
 
@@ -424,10 +400,7 @@ void ControllerGame::Press(int position) {
 }
 
 void ControllerGame::Violation(const std::string& what) {
-    ++totals_.Violations;
-    if (static_cast<int>(faults_.size()) < MaxFaultsKept) {
-        faults_.push_back("hand " + std::to_string(totals_.Hands + 1) + ": " + what);
-    }
+    KeepViolation(totals_, faults_, what);
 }
 
 }  // namespace SelfPlay

@@ -4,26 +4,13 @@
 #include "game/PcStrategy.h"
 #include "game/Scoring.h"
 #include "game/Table.h"
+#include "tools/selfplay/PlayCommon.h"
 #include "tools/selfplay/Recount.h"
 #include "toolkit/Text.h"
 
 namespace SelfPlay {
 
 using namespace MyGame;
-
-namespace {
-
-constexpr int MovesPerHand = 36;
-constexpr int MaxFaultsKept = 20;
-// A random player that still has not finished its capture after this many presses
-// is stuck: the selection can no longer be completed.
-constexpr int MaxPresses = 1000;
-
-int HandFirst(Side side) {
-    return side == Side::Player ? PlayerHandFirst : PcHandFirst;
-}
-
-}  // namespace
 
 Game::Game(Opponent opponent, std::uint32_t seed) : opponent_(opponent), random_(seed) {}
 
@@ -99,16 +86,11 @@ void Game::PlayStrategyMove(Side side) {
 }
 
 void Game::PlayRandomMove() {
-    int hand[HandSize];
-    int count = 0;
-    for (int i = 0; i < HandSize; ++i) {
-        if (board_.IsShown(PlayerHandFirst + i)) hand[count++] = PlayerHandFirst + i;
-    }
-    if (count == 0) {
+    const int position = RandomPlayerHandPosition(board_, random_);
+    if (position < 0) {
         Violation("no card to play");
         return;
     }
-    const int position = hand[std::uniform_int_distribution<int>(0, count - 1)(random_)];
     const int value = CardValue(board_.CardAt(position));
     CaptureList options = FindCaptures(board_, value);
     if (options.empty()) {
@@ -174,21 +156,7 @@ void Game::CheckCapture(int value, const std::string& capture) {
 }
 
 void Game::CheckCardsAccounted() {
-    std::uint64_t seen = 0;
-    bool bad = false;
-    auto count = [&](Card card) {
-        const std::uint64_t bit = std::uint64_t{1} << (card & 63);
-        bad = bad || card < 1 || card > DeckSize || (seen & bit) != 0;
-        seen |= bit;
-    };
-    for (int position = 0; position < PositionCount; ++position) {
-        if (position != StockPosition && board_.IsShown(position)) count(board_.CardAt(position));
-    }
-    for (int i = DeckSize - state_.CardsLeft; i < DeckSize; ++i) count(state_.Deck[i]);
-    for (Card card : state_.PcPile) count(card);
-    for (Card card : state_.PlayerPile) count(card);
-    // Forty distinct cards from 1 to 40: every one of them exactly once.
-    if (bad || seen != (std::uint64_t{1} << (DeckSize + 1)) - 2) Violation("cards not accounted for exactly once");
+    if (!CardsAccountedOnce(board_, state_)) Violation("cards not accounted for exactly once");
 }
 
 void Game::FinishHand() {
@@ -228,10 +196,7 @@ void Game::Deal() {
 }
 
 void Game::Violation(const std::string& what) {
-    ++totals_.Violations;
-    if (static_cast<int>(faults_.size()) < MaxFaultsKept) {
-        faults_.push_back("hand " + std::to_string(totals_.Hands + 1) + ": " + what);
-    }
+    KeepViolation(totals_, faults_, what);
 }
 
 }  // namespace SelfPlay

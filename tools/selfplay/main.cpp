@@ -128,31 +128,36 @@ int PlayMatch(const Options& options) {
     return PrintFaults(game);
 }
 
-int PlayHands(const Options& options) {
-    SelfPlay::Game game(options.Opponent, options.Seed);
-    std::printf("seed=%u opponent=%s\n", options.Seed, OpponentName(options.Opponent));
-    const auto start = std::chrono::steady_clock::now();
-    for (long long hand = 0; hand < options.Hands; ++hand) game.PlayHand();
-    const double seconds = SecondsSince(start);
+// The first line of a timed run: what is played, and against whom.
+void PrintStart(const Options& options, const char* way) {
+    std::printf("seed=%u opponent=%s%s\n", options.Seed, OpponentName(options.Opponent), way);
+}
+
+// The faults, the counts (with any the run adds) and the summary line of a timed run.
+template <typename Game>
+int PrintEnd(const Game& game, double seconds, const std::string& moreCounts) {
     const SelfPlay::Totals& totals = game.Counts();
     const int status = PrintFaults(game);
-    std::printf("matches=%lld beeps=%lld\n", static_cast<long long>(totals.Matches), static_cast<long long>(totals.Beeps));
+    std::printf("matches=%lld beeps=%lld%s\n", static_cast<long long>(totals.Matches),
+                static_cast<long long>(totals.Beeps), moreCounts.c_str());
     PrintSummary(totals, seconds);
     return status;
 }
 
+int PlayHands(const Options& options) {
+    SelfPlay::Game game(options.Opponent, options.Seed);
+    PrintStart(options, "");
+    const auto start = std::chrono::steady_clock::now();
+    for (long long hand = 0; hand < options.Hands; ++hand) game.PlayHand();
+    return PrintEnd(game, SecondsSince(start), "");
+}
+
 int PlayThroughController(const Options& options) {
     SelfPlay::ControllerGame game(options.Opponent, options.Seed);
-    std::printf("seed=%u opponent=%s through-controller\n", options.Seed, OpponentName(options.Opponent));
+    PrintStart(options, " through-controller");
     const auto start = std::chrono::steady_clock::now();
     for (long long match = 0; match < options.Matches; ++match) game.PlayMatch();
-    const double seconds = SecondsSince(start);
-    const SelfPlay::Totals& totals = game.Counts();
-    const int status = PrintFaults(game);
-    std::printf("matches=%lld beeps=%lld ticks=%lld\n", static_cast<long long>(totals.Matches),
-                static_cast<long long>(totals.Beeps), static_cast<long long>(game.Ticks()));
-    PrintSummary(totals, seconds);
-    return status;
+    return PrintEnd(game, SecondsSince(start), " ticks=" + std::to_string(game.Ticks()));
 }
 
 }  // namespace
