@@ -1,6 +1,5 @@
 #include "toolkit/Button.h"
 
-#include "toolkit/ControlId.h"
 #include "toolkit/Drawing.h"
 #include "toolkit/Text.h"
 #include "toolkit/WindowProcedure.h"
@@ -24,17 +23,10 @@ Button::Button(GUIElement* parentElement, const std::string& caption) : Child(pa
 
 void Button::Create() {
     if (created) return;
-    controlId = NextControlId();
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (ownerDrawn ? BS_OWNERDRAW : BS_PUSHBUTTON);
     if (!enabled) style |= WS_DISABLED;
-    windowHandle = CreateWindowExW(0, L"Button", text.c_str(), style, x, y, width, height,
-                                   parent ? parent->windowHandle : nullptr,
-                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), nullptr, nullptr);
-    if (windowHandle) {
-        SubclassControl(*this);
-    } else {
-        GetLastError();
-    }
+    windowHandle = CreateControlWindow(0, L"Button", style);
+    if (windowHandle) SubclassControl(*this);
     created = true;
     AttachTooltipAndFont();
 }

@@ -1,7 +1,6 @@
 #include "toolkit/Image.h"
 
 #include "toolkit/Bitmaps.h"
-#include "toolkit/ControlId.h"
 #include "toolkit/WindowProcedure.h"
 
 namespace KTUtility {
@@ -49,7 +48,6 @@ void Image::SetBitmapFile(const std::string& path) {
 
 void Image::Create() {
     if (created) return;
-    controlId = NextControlId();
     DWORD style = WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_NOTIFY;
     if (!enabled) style |= WS_DISABLED;
     DWORD extended = 0;
@@ -57,13 +55,9 @@ void Image::Create() {
         style |= WS_BORDER;
         extended = WS_EX_CLIENTEDGE;
     }
-    HWND window = CreateWindowExW(extended, L"static", text.c_str(), style, x, y, width, height,
-                                  parent ? parent->windowHandle : nullptr,
-                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), nullptr, nullptr);
-    if (!window) {
-        GetLastError();
-        return;
-    }
+    HWND window = CreateControlWindow(extended, L"static", style);
+    // Unlike the other controls, a failed image stays uncreated.
+    if (!window) return;
     windowHandle = window;
     created = true;
     if (resourceNumber == -1) {

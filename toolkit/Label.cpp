@@ -1,6 +1,5 @@
 #include "toolkit/Label.h"
 
-#include "toolkit/ControlId.h"
 #include "toolkit/Text.h"
 #include "toolkit/WindowProcedure.h"
 
@@ -15,7 +14,6 @@ Label::Label(GUIElement* parentElement, const std::string& caption) : Child(pare
 
 void Label::Create() {
     if (created) return;
-    controlId = NextControlId();
     DWORD style = WS_CHILD | WS_VISIBLE | SS_NOTIFY;
     if (!enabled) style |= WS_DISABLED;
     DWORD extended = 0;
@@ -28,14 +26,8 @@ void Label::Create() {
     } else if (centred) {
         style |= SS_CENTER;
     }
-    windowHandle = CreateWindowExW(extended, L"static", text.c_str(), style, x, y, width, height,
-                                   parent ? parent->windowHandle : nullptr,
-                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), nullptr, nullptr);
-    if (windowHandle) {
-        SubclassControl(*this);
-    } else {
-        GetLastError();
-    }
+    windowHandle = CreateControlWindow(extended, L"static", style);
+    if (windowHandle) SubclassControl(*this);
     created = true;
     AttachTooltipAndFont();
 }

@@ -1,6 +1,5 @@
 #include "toolkit/TextBox.h"
 
-#include "toolkit/ControlId.h"
 #include "toolkit/Text.h"
 #include "toolkit/WindowProcedure.h"
 
@@ -48,15 +47,8 @@ DWORD TextBox::BoxStyle() const {
 
 void TextBox::Create() {
     if (created) return;
-    controlId = NextControlId();
-    windowHandle = CreateWindowExW(border ? WS_EX_CLIENTEDGE : 0, L"edit", text.c_str(), BoxStyle(), x, y, width,
-                                   height, parent ? parent->windowHandle : nullptr,
-                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), nullptr, nullptr);
-    if (windowHandle) {
-        SubclassControl(*this);
-    } else {
-        GetLastError();
-    }
+    windowHandle = CreateControlWindow(border ? WS_EX_CLIENTEDGE : 0, L"edit", BoxStyle());
+    if (windowHandle) SubclassControl(*this);
     created = true;
     if (lengthLimit != -1) SendMessageW(windowHandle, EM_LIMITTEXT, static_cast<WPARAM>(lengthLimit), 0);
     // The password character is not a style: without this a password box

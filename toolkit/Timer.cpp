@@ -1,7 +1,6 @@
 #include "toolkit/Timer.h"
 
 #include "toolkit/ControlHooks.h"
-#include "toolkit/ControlId.h"
 #include "toolkit/WindowProcedure.h"
 
 namespace KTUtility {
@@ -27,16 +26,11 @@ Timer::~Timer() {
 
 void Timer::Create() {
     if (created) return;
-    controlId = NextControlId();
     DWORD style = WS_CHILD;
     if (!enabled) style |= WS_DISABLED;
-    windowHandle = CreateWindowExW(0, L"static", text.c_str(), style, x, y, width, height, ParentWindow(this),
-                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), nullptr, nullptr);
-    if (windowHandle) {
-        SubclassControl(*this);
-    } else {
-        GetLastError();
-    }
+    windowHandle = CreateControlWindow(0, L"static", style);
+    if (windowHandle) SubclassControl(*this);
+    // A hidden window: no tooltip and no font.
     created = true;
 }
 
