@@ -15,6 +15,7 @@
 using namespace KTUtility;
 using ToolkitTest::MakeForm;
 using ToolkitTest::Pump;
+using ToolkitTest::WindowText;
 
 namespace {
 
@@ -29,12 +30,6 @@ int textChanges = 0;
 int CountTextChange(GUIElement*) {
     ++textChanges;
     return 0;
-}
-
-std::wstring WindowText(HWND window) {
-    wchar_t buffer[256] = {};
-    GetWindowTextW(window, buffer, 256);
-    return buffer;
 }
 
 }  // namespace

@@ -51,6 +51,12 @@ POINT PlaceInParent(HWND window) {
     return corner;
 }
 
+std::wstring WindowText(HWND window) {
+    wchar_t buffer[256] = {};
+    GetWindowTextW(window, buffer, 256);
+    return buffer;
+}
+
 Canvas::Canvas(int width, int height, COLORREF fill) {
     HDC screen = GetDC(nullptr);
     context_ = CreateCompatibleDC(screen);

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 namespace ToolkitTest {
 
@@ -23,6 +24,8 @@ DWORD ExtendedStyle(HWND window);
 RECT WindowBox(HWND window);
 // The window's top-left corner in its parent's client coordinates.
 POINT PlaceInParent(HWND window);
+// The window's own text, read back from the window.
+std::wstring WindowText(HWND window);
 
 // A 24-bit surface of the given size filled with one colour.
 class Canvas {

@@ -9,16 +9,7 @@
 using namespace KTUtility;
 using ToolkitTest::MakeForm;
 using ToolkitTest::Style;
-
-namespace {
-
-std::wstring WindowText(HWND window) {
-    wchar_t buffer[64] = {};
-    GetWindowTextW(window, buffer, 64);
-    return buffer;
-}
-
-}  // namespace
+using ToolkitTest::WindowText;
 
 TEST(TextBox, PasswordCharacterFollowsApplyOptions) {
     auto form = MakeForm();
