@@ -38,11 +38,20 @@ LRESULT CALLBACK RefuseCreation(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// Ends a loop that failed to return by itself, unless told first that it did.
+// The test waits for this thread rather than killing it: killing a thread
+// mid-wait sometimes brought Wine itself down.
+struct SafetyQuit {
+    DWORD loopThread;
+    HANDLE loopReturned;
+};
 bool safetyQuitSent = false;
-DWORD WINAPI QuitLater(LPVOID thread) {
-    Sleep(5000);
-    safetyQuitSent = true;
-    PostThreadMessageW(static_cast<DWORD>(reinterpret_cast<UINT_PTR>(thread)), WM_QUIT, 0, 0);
+DWORD WINAPI QuitLater(LPVOID parameter) {
+    auto* safety = static_cast<SafetyQuit*>(parameter);
+    if (WaitForSingleObject(safety->loopReturned, 5000) == WAIT_TIMEOUT) {
+        safetyQuitSent = true;
+        PostThreadMessageW(safety->loopThread, WM_QUIT, 0, 0);
+    }
     return 0;
 }
 
@@ -148,12 +157,14 @@ TEST(MessageLoop, ReturnsAtOnceWhenTheMainWindowCouldNotBeMade) {
     EXPECT_TRUE(form.created);
     EXPECT_EQ(Dispatch().mainWindow, nullptr);
 
-    HANDLE safety = CreateThread(nullptr, 0, QuitLater,
-                                 reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(GetCurrentThreadId())), 0, nullptr);
+    SafetyQuit safety{GetCurrentThreadId(), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    HANDLE guard = CreateThread(nullptr, 0, QuitLater, &safety, 0, nullptr);
     MessageLoop(&form);
+    SetEvent(safety.loopReturned);
+    WaitForSingleObject(guard, INFINITE);
     EXPECT_FALSE(safetyQuitSent);
-    TerminateThread(safety, 0);
-    CloseHandle(safety);
+    CloseHandle(guard);
+    CloseHandle(safety.loopReturned);
 }
 
 TEST(Shell, OpenGoesThroughTheShellAndReadsItsAnswer) {
