@@ -1,23 +1,20 @@
-// The program's entry: opens the main window and runs the message loop until
+// The program's entry: opens the game window and runs the message loop until
 // it is closed.
+#include "table/AboutData.h"
+#include "table/FormMain.h"
 #include "toolkit/Application.h"
-#include "toolkit/Form.h"
 
 #include <windows.h>
 
-namespace {
-
-const char kTitle[] = "LurnaGame (C) 2026 LurnaGame";
-
-}  // namespace
+#include <memory>
+#include <string>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    auto* mainForm = new KTUtility::Form(instance);
-    mainForm->SetText(kTitle);
-    mainForm->Create();
+    const std::string title = std::string(MyGame::ProductName) + " " + MyGame::RightsLine;
+    auto game = std::make_unique<MyGame::FormMain>(instance, title);
     // Without a main window nothing could ever end the loop: MessageLoop
-    // returns at once and the program ends.
-    KTUtility::MessageLoop(mainForm);
-    delete mainForm;
+    // returns at once and the program ends. The loop frees the elements retired
+    // while it ran before the game window goes.
+    KTUtility::MessageLoop(game.get());
     return 0;
 }

@@ -60,13 +60,14 @@ std::string ReplaceAll(const std::string& text, const std::string& searched, con
     if (searched.empty()) {
         return result;
     }
-    // A replacement that holds the searched text would be found again forever;
-    // then each scan starts after what was just inserted.
-    const bool resumeAfter = replacement.find(searched) != std::string::npos;
+    // Scanning again from the start catches an occurrence formed across the
+    // replacement; it can only go on for ever when the text does not get
+    // shorter, so then each scan starts after what was just inserted.
+    const bool rescan = replacement.size() < searched.size();
     std::size_t from = 0;
     for (std::size_t at = result.find(searched, from); at != std::string::npos; at = result.find(searched, from)) {
         result.replace(at, searched.size(), replacement);
-        from = resumeAfter ? at + replacement.size() : 0;
+        from = rescan ? 0 : at + replacement.size();
     }
     return result;
 }

@@ -19,11 +19,11 @@ std::wstring Int64ToWideText(std::int64_t value);
 // character; no digits gives 0. Values beyond 32 bits saturate.
 std::int32_t TextToInt(const std::string& text);
 
-// Replaces every occurrence of searched, scanning again from the start after each
-// replacement so that an occurrence formed across it is replaced too ("aab",
-// "ab" -> "b" gives "b"). An empty searched text leaves the text unchanged; when
-// the replacement contains the searched text the scan resumes after the inserted
-// replacement, so the call always ends.
+// Replaces every occurrence of searched. While each replacement shortens the
+// text, the scan starts again from the start, so that an occurrence formed across
+// a replacement is replaced too ("aab", "ab" -> "b" gives "b"); otherwise it goes
+// on after the inserted replacement. An empty searched text leaves the text
+// unchanged. The call always ends.
 std::string ReplaceAll(const std::string& text, const std::string& searched, const std::string& replacement);
 
 // Pieces between separators; a trailing separator gives no empty last piece, and

@@ -109,6 +109,9 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
         if (SubMenu* item = FindSubMenuById(LOWORD(wParam))) ChooseMenuItem(item);
         return;
     }
+    // An owner-drawn button answers the second press of a double-click with a
+    // double-click notification instead of a click: one press, one command.
+    if (code == BN_DOUBLECLICKED) return;
     GUIElement* element = ElementOfWindow(reinterpret_cast<HWND>(lParam));
     auto* command = dynamic_cast<CommandElement*>(element);
     if (command && command->commandHandler) command->commandHandler(element);

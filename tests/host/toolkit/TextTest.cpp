@@ -50,11 +50,14 @@ TEST(ReplaceAll, RescansFromTheStart) {
     EXPECT_EQ(ReplaceAll("nothing here", "zz", "y"), "nothing here");
 }
 
-TEST(ReplaceAll, EndsWhenSearchedIsEmptyOrInsideTheReplacement) {
+TEST(ReplaceAll, AlwaysEnds) {
     EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
     EXPECT_EQ(ReplaceAll("a.b.c", ".", ".."), "a..b..c");
     EXPECT_EQ(ReplaceAll("ab", "ab", "xaby"), "xaby");
     EXPECT_EQ(ReplaceAll("", "a", "b"), "");
+    // Each replacement makes a new occurrence across its left edge.
+    EXPECT_EQ(ReplaceAll("aaba", "aba", "baab"), "abaab");
+    EXPECT_EQ(ReplaceAll("aab", "ab", "ba"), "aba");
 }
 
 TEST(Split, KeepsInnerEmptyPiecesButNoTrailingOne) {

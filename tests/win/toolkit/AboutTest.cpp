@@ -43,14 +43,14 @@ struct OpenAbout {
     OpenAbout() : owner(MakeForm(640, 480)) {
         shellExecute = RecordShell;
         about = new FormAbout(owner.get());
-        about->pictureWidth = MyGame::kAboutPictureWidth;
-        about->pictureHeight = MyGame::kAboutPictureHeight;
-        about->titleText = std::string(MyGame::kProductName) + " " + MyGame::kProductVersion;
-        about->secondText = MyGame::kRightsLine;
-        about->noticeText = MyGame::kFreewareNotice;
-        about->webAddress = MyGame::kWebAddress;
-        about->webPrefix = MyGame::kWebPrefix;
-        about->mailboxPrefix = MyGame::kMailboxPrefix;
+        about->pictureWidth = MyGame::AboutPictureWidth;
+        about->pictureHeight = MyGame::AboutPictureHeight;
+        about->titleText = std::string(MyGame::ProductName) + " " + MyGame::ProductVersion;
+        about->secondText = MyGame::RightsLine;
+        about->noticeText = MyGame::FreewareNotice;
+        about->webAddress = MyGame::WebAddress;
+        about->webPrefix = MyGame::WebPrefix;
+        about->mailboxPrefix = MyGame::MailboxPrefix;
     }
     ~OpenAbout() {
         delete about;
@@ -134,7 +134,7 @@ TEST(About, PartsFollowTheLayoutOfTheClientAreaAtCreation) {
     EXPECT_EQ(PlaceInParent(about.secondLabel->windowHandle).y, 35);
     EXPECT_EQ(about.webLink->GetNarrowText(), "http://www.lurnagame.example");
     EXPECT_EQ(about.mailLink->GetNarrowText(), "info@lurnagame.example");
-    EXPECT_EQ(about.noticeBox->GetNarrowText(), MyGame::kFreewareNotice);
+    EXPECT_EQ(about.noticeBox->GetNarrowText(), MyGame::FreewareNotice);
     EXPECT_NE(ToolkitTest::Style(about.noticeBox->windowHandle) & ES_READONLY, 0u);
     EXPECT_NE(ToolkitTest::Style(about.picturePanel->windowHandle) & WS_BORDER, 0u);
 }

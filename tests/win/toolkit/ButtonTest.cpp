@@ -105,6 +105,30 @@ TEST(Button, ClickFiresTheCommandHandlerWithTheButton) {
     EXPECT_EQ(commands, 1);
 }
 
+// The mouse as a person uses it: two presses in quick succession reach an
+// owner-drawn button as a press and a double-click.
+TEST(Button, DoubleClickOnAnOwnerDrawnButtonIsOnePress) {
+    auto form = MakeForm();
+    Button button(form.get(), "GIOCA");
+    button.ownerDrawn = true;
+    button.commandHandler = CountCommand;
+    button.Create();
+    commands = 0;
+    const LPARAM inside = MAKELPARAM(10, 10);
+    SendMessageW(button.windowHandle, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    SendMessageW(button.windowHandle, WM_LBUTTONUP, 0, inside);
+    SendMessageW(button.windowHandle, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
+    SendMessageW(button.windowHandle, WM_LBUTTONUP, 0, inside);
+    ToolkitTest::Pump();
+    EXPECT_EQ(commands, 1);
+
+    // A later single press is a press again.
+    SendMessageW(button.windowHandle, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    SendMessageW(button.windowHandle, WM_LBUTTONUP, 0, inside);
+    ToolkitTest::Pump();
+    EXPECT_EQ(commands, 2);
+}
+
 TEST(ButtonPicture, NoPictureLeavesTheWholeWidthToTheCaption) {
     ButtonCanvas drawn;
     Button button(nullptr, "x");

@@ -1,0 +1,94 @@
+#include "table/FormMain.h"
+
+#include "game/Deal.h"
+#include "table/TableLayout.h"
+#include "toolkit/Button.h"
+#include "toolkit/CellControl.h"
+#include "toolkit/FontDescription.h"
+#include "toolkit/FormAbout.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
+#include "toolkit/Menu.h"
+#include "toolkit/MenuBar.h"
+#include "toolkit/PanelChildren.h"
+#include "toolkit/Registry.h"
+#include "toolkit/SubMenu.h"
+#include "toolkit/Timer.h"
+
+namespace MyGame {
+
+namespace {
+
+constexpr int ProgramIcon = 1005;
+constexpr COLORREF PlayButtonText = 0xFFFFFF;
+constexpr COLORREF PlayButtonBack = 0x0000FF;  // red, as a COLORREF
+constexpr COLORREF ControlText = 0x000000;
+constexpr COLORREF ControlBack = 0xDCDCDC;
+
+void ForwardCreate(KTUtility::GUIElement* element, HWND) {
+    if (auto* form = dynamic_cast<FormMain*>(element)) form->BuildTable();
+}
+
+bool ForwardClosing(KTUtility::GUIElement* element) {
+    auto* form = dynamic_cast<FormMain*>(element);
+    return form ? form->ConfirmExit() : true;
+}
+
+}  // namespace
+
+FormMain::FormMain(HINSTANCE instance, const std::string& title)
+    : Form(instance),
+      Match(*this, RunRandom()),
+      FormFont(std::make_unique<KTUtility::FontDescription>("Lucida Console", 14)),
+      StatusFont(std::make_unique<KTUtility::FontDescription>("Arial", 22)),
+      ReportFont(std::make_unique<KTUtility::FontDescription>("Arial", 14)) {
+    StatusFont->bold = true;
+    // Create sends the form's font to the window.
+    font = FormFont.get();
+    SetSize(FormWidth, FormHeight);
+    SetText(title);
+    // No maximize box, and so no sizing border: the table is laid out once.
+    minimizeBox = true;
+    maximizeBox = false;
+    onCreate = ForwardCreate;
+    onClosing = ForwardClosing;
+    SetBackColor(TableGreen);
+    // Builds the table inside the window's creation and shows the window.
+    Create();
+    SetIcon(ProgramIcon);
+    // The layout keeps the client size measured during creation.
+    SetClientSize(FormWidth, FormHeight);
+}
+
+FormMain::~FormMain() {
+    TurnTimer.reset();
+    // Closing from here must not ask the exit question: nobody could answer it
+    // for a form that is going away.
+    onClosing = nullptr;
+    if (created && windowHandle && !destroyed) SendMessageW(windowHandle, WM_CLOSE, 0, 0);
+    if (ControlBrush) DeleteObject(ControlBrush);
+}
+
+void FormMain::OnPaint() {
+    // The form has no clipping of its children, so its paint covers them: they
+    // are redrawn after it. Only real windows: the menu bar holds a menu, and an
+    // element whose window could not be made holds none, and refreshing a null
+    // window would redraw the whole desktop on every paint.
+    for (KTUtility::Child* child : KTUtility::ChildrenOf(windowHandle)) {
+        if (child->windowHandle && IsWindow(child->windowHandle)) child->Refresh();
+    }
+    GUIElement::OnPaint();
+}
+
+HBRUSH FormMain::OnControlColor(HDC context) {
+    if (ControlBrush) DeleteObject(ControlBrush);
+    SelectObject(context, FormFont->MakeFont());
+    const bool isPlayButton = PlayButton && WindowFromDC(context) == PlayButton->windowHandle;
+    const COLORREF back = isPlayButton ? PlayButtonBack : ControlBack;
+    ::SetTextColor(context, isPlayButton ? PlayButtonText : ControlText);
+    SetBkColor(context, back);
+    ControlBrush = CreateSolidBrush(back);
+    return ControlBrush;
+}
+
+}  // namespace MyGame

@@ -1,0 +1,138 @@
+// The game window: the table with both hands, the table row and the stock, the
+// match totals, the status line, the score panel, the three buttons and the menu
+// bar. It holds the match and is the board the match is shown on: every press,
+// tick and button goes to the MatchController, and what the match asks to show
+// is done here on the window's elements. The window decides no rule.
+//
+// FormMain.cpp holds its life and painting, FormMainLayout.cpp the building of
+// the table, FormMainBoard.cpp the board on the elements and FormMainCommands.cpp
+// the menu, the buttons, the exit question and the About form.
+#pragma once
+
+#include "game/Board.h"
+#include "game/MatchController.h"
+#include "toolkit/Form.h"
+
+#include <memory>
+#include <string>
+
+namespace KTUtility {
+class Button;
+class CellControl;
+class FontDescription;
+class FormAbout;
+class Image;
+class Label;
+class Menu;
+class MenuBar;
+class PanelChildren;
+class SubMenu;
+class Timer;
+}  // namespace KTUtility
+
+namespace MyGame {
+
+// Lines of each side's column in the score panel: cards, coins, settebello,
+// primiera, sweeps.
+constexpr int ReportLineCount = 5;
+
+class FormMain : public KTUtility::Form, public Board {
+public:
+    // Builds and shows the window with the table laid out in it and the turn
+    // timer running.
+    FormMain(HINSTANCE instance, const std::string& title);
+    // Asks nothing: the window closes without the exit question.
+    ~FormMain() override;
+
+    void OnPaint() override;
+    HBRUSH OnControlColor(HDC context) override;
+
+    // Inside the window's creation: the menu bar, the elements of the table, the
+    // hidden score panel, then the turn timer.
+    void BuildTable();
+    // The close request: the exit question; true lets the window close.
+    bool ConfirmExit();
+    void OnTurnTimer();
+    void OnMenuCommand(KTUtility::SubMenu* item);
+    void OnCardClicked(KTUtility::GUIElement* element);
+    void OnButtonCommand(KTUtility::Button* button);
+
+    // Board: the match shown on the elements.
+    bool IsShown(int position) const override;
+    void Show(int position) override;
+    void Hide(int position) override;
+    Card CardAt(int position) const override;
+    void SetCard(int position, Card card) override;
+    int Identifier(int position) const override;
+    void SetPicture(int position, int bitmap) override;
+    void ReturnToPlace(int position) override;
+    void MoveFromPlace(int position, int offsetY) override;
+    void SetHandCursor(int position, bool on) override;
+    void SetStatusText(const std::string& text) override;
+    void SetTotals(const std::string& pcTotal, const std::string& playerTotal) override;
+    void ShowReport(const HandReport& report) override;
+    void HideReport() override;
+    void SetPlayButtonText(const std::string& text) override;
+    void PlaySoundResource(int resource) override;
+    void Beep() override;
+
+    MatchController Match;
+
+    // Owned, like every element below; declared before the elements that share
+    // them, so they outlive them.
+    std::unique_ptr<KTUtility::FontDescription> FormFont;
+    std::unique_ptr<KTUtility::FontDescription> StatusFont;
+    std::unique_ptr<KTUtility::FontDescription> ReportFont;
+    // The brush last handed out for a control's colours; owned.
+    HBRUSH ControlBrush = nullptr;
+
+    std::unique_ptr<KTUtility::PanelChildren> ReportPanel;
+    std::unique_ptr<KTUtility::CellControl> ReportHeading;
+    std::unique_ptr<KTUtility::CellControl> PcReportTitle;
+    std::unique_ptr<KTUtility::Label> PcReportLines[ReportLineCount];
+    std::unique_ptr<KTUtility::CellControl> PlayerReportTitle;
+    std::unique_ptr<KTUtility::Label> PlayerReportLines[ReportLineCount];
+    std::unique_ptr<KTUtility::Button> ContinueButton;
+
+    std::unique_ptr<KTUtility::CellControl> StatusCell;
+    std::unique_ptr<KTUtility::CellControl> PcLabel;
+    std::unique_ptr<KTUtility::CellControl> PcTotalCell;
+    std::unique_ptr<KTUtility::CellControl> PlayerLabel;
+    std::unique_ptr<KTUtility::CellControl> PlayerTotalCell;
+    std::unique_ptr<KTUtility::Image> CardPositions[PositionCount];
+    std::unique_ptr<KTUtility::Image> TitleImage;
+    std::unique_ptr<KTUtility::Button> InfoButton;
+    std::unique_ptr<KTUtility::Button> PlayButton;
+    std::unique_ptr<KTUtility::Button> CloseButton;
+
+    // A menu does not own its items: the form owns the whole bar.
+    std::unique_ptr<KTUtility::MenuBar> MainMenu;
+    std::unique_ptr<KTUtility::Menu> FileMenu;
+    std::unique_ptr<KTUtility::SubMenu> ExitItem;
+    std::unique_ptr<KTUtility::Menu> HelpMenu;
+    std::unique_ptr<KTUtility::SubMenu> GuideItem;
+    std::unique_ptr<KTUtility::SubMenu> HomeItem;
+
+    // The About window last shown; the ones before it wait on the toolkit's
+    // retired list until the message loop ends.
+    std::unique_ptr<KTUtility::FormAbout> AboutForm;
+    std::unique_ptr<KTUtility::Timer> TurnTimer;
+
+private:
+    void BuildMenu();
+    void BuildTotals();
+    void BuildCardPositions(int clientWidth, int clientHeight);
+    void BuildButtons(int clientWidth);
+    void BuildStatus(int clientWidth, int clientHeight);
+    void BuildReportPanel(int clientWidth);
+    KTUtility::CellControl* MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& caption);
+    KTUtility::Button* MakeFormButton(const std::string& caption, int atX, int atY);
+    void MakeReportColumn(std::unique_ptr<KTUtility::CellControl>& title,
+                          std::unique_ptr<KTUtility::Label> (&lines)[ReportLineCount], int top);
+    void ShowAbout();
+
+    // Each card position's own place in the layout, which moves are relative to.
+    POINT places_[PositionCount] = {};
+};
+
+}  // namespace MyGame

@@ -1,0 +1,257 @@
+// Building the table inside the window's creation. Every element is created
+// right after it is made: until an element has its window, the toolkit hands
+// the messages of unknown windows to the element made last.
+#include "table/FormMain.h"
+
+#include "table/TableLayout.h"
+#include "toolkit/Button.h"
+#include "toolkit/CellControl.h"
+#include "toolkit/FontDescription.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
+#include "toolkit/Menu.h"
+#include "toolkit/MenuBar.h"
+#include "toolkit/PanelChildren.h"
+#include "toolkit/SubMenu.h"
+#include "toolkit/Timer.h"
+
+namespace MyGame {
+
+namespace {
+
+constexpr int TitlePicture = 1007;
+constexpr int ReportWidth = 300;
+constexpr int ReportTop = 110;
+constexpr int ReportLineStep = 18;
+
+int ForwardCardPress(KTUtility::GUIElement* element, HWND, int, int) {
+    if (auto* form = dynamic_cast<FormMain*>(element->parent)) form->OnCardClicked(element);
+    return 0;
+}
+
+// "Continua" sits in the score panel, the other buttons on the form.
+void ForwardButton(KTUtility::GUIElement* element) {
+    auto* button = dynamic_cast<KTUtility::Button*>(element);
+    if (!button || !button->parent) return;
+    auto* form = dynamic_cast<FormMain*>(button->parent);
+    if (!form) form = dynamic_cast<FormMain*>(button->parent->parent);
+    if (form) form->OnButtonCommand(button);
+}
+
+void ForwardMenu(KTUtility::GUIElement* element) {
+    for (KTUtility::GUIElement* level = element->parent; level; level = level->parent) {
+        if (auto* form = dynamic_cast<FormMain*>(level)) {
+            form->OnMenuCommand(dynamic_cast<KTUtility::SubMenu*>(element));
+            return;
+        }
+    }
+}
+
+void ForwardTick(KTUtility::Timer* timer) {
+    if (auto* form = dynamic_cast<FormMain*>(timer->parent)) form->OnTurnTimer();
+}
+
+// Keeps a card window from painting over the cards lying on it.
+void ClipSiblings(HWND window) {
+    if (window) SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) | WS_CLIPSIBLINGS);
+}
+
+void BringToTop(HWND window) {
+    if (window) SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void FormMain::BuildTable() {
+    // Measured from the window itself: the form counts as created only once
+    // this returns, and the menu bar has taken its height by now.
+    BuildMenu();
+    int clientWidth = width;
+    int clientHeight = height;
+    RECT client{};
+    if (windowHandle && GetClientRect(windowHandle, &client)) {
+        clientWidth = client.right;
+        clientHeight = client.bottom;
+    }
+
+    TitleImage = std::make_unique<KTUtility::Image>(this, TitlePicture);
+    TitleImage->SetSize(200, 60);
+    TitleImage->SetPosition(RowLeft, 10);
+    TitleImage->Create();
+    BuildTotals();
+    BuildCardPositions(clientWidth, clientHeight);
+    BuildButtons(clientWidth);
+    BuildStatus(clientWidth, clientHeight);
+    BuildReportPanel(clientWidth);
+
+    TurnTimer = std::make_unique<KTUtility::Timer>(this);
+    TurnTimer->tickHandler = ForwardTick;
+    TurnTimer->Start();
+}
+
+void FormMain::BuildMenu() {
+    MainMenu = std::make_unique<KTUtility::MenuBar>(this);
+    FileMenu = std::make_unique<KTUtility::Menu>(MainMenu.get(), "&File");
+    ExitItem = std::make_unique<KTUtility::SubMenu>(FileMenu.get(), "&Esci");
+    HelpMenu = std::make_unique<KTUtility::Menu>(MainMenu.get(), "&?");
+    GuideItem = std::make_unique<KTUtility::SubMenu>(HelpMenu.get(), "&Guida");
+    HomeItem = std::make_unique<KTUtility::SubMenu>(HelpMenu.get(), "&Home");
+    for (KTUtility::SubMenu* item : {ExitItem.get(), GuideItem.get(), HomeItem.get()}) {
+        item->commandHandler = ForwardMenu;
+    }
+    MainMenu->Create();
+}
+
+KTUtility::CellControl* FormMain::MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& caption) {
+    auto* cell = new KTUtility::CellControl(this);
+    if (isLabel) {
+        cell->SetSize(90, 22);
+        cell->SetBackColor(TableGreen);
+        cell->textColor = White;
+        cell->textAlignment = KTUtility::AlignLeft;
+    } else {
+        cell->SetSize(50, 22);
+        cell->border = true;
+    }
+    cell->SetPosition(atX, atY);
+    cell->font = FormFont.get();
+    cell->SetText(caption);
+    cell->Create();
+    return cell;
+}
+
+void FormMain::BuildTotals() {
+    PcLabel.reset(MakeTotalsCell(298, 10, true, "PC:"));
+    PcTotalCell.reset(MakeTotalsCell(388, 10, false, "0"));
+    PlayerLabel.reset(MakeTotalsCell(298, 35, true, "Giocatore:"));
+    PlayerTotalCell.reset(MakeTotalsCell(388, 35, false, "0"));
+}
+
+void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
+    const int tableRowY = TableRowYFor(clientHeight);
+    Match.TableRowY = tableRowY;
+    const int playerHandX = clientWidth - PlayerHandFromRight;
+    for (int i = 0; i < HandSize; ++i) {
+        places_[PcHandFirst + i] = POINT{RowLeft + CardStep * i, PcHandY};
+        places_[PlayerHandFirst + i] = POINT{playerHandX + CardStep * i, clientHeight - PlayerHandFromBottom};
+    }
+    int k = 0;
+    for (int x = RowLeft; x < TableRowEnd; x += CardStep) places_[TablePositions[k++]] = POINT{x, tableRowY};
+    for (int extra = 0; k < TableSize; ++k, ++extra) {
+        places_[TablePositions[k]] = POINT{RowLeft + CardStep * extra, tableRowY + ExtraRowDrop};
+    }
+
+    // In position order, so that the identifiers rise with the positions.
+    for (int position = 0; position < PositionCount; ++position) {
+        if (position == StockPosition) {
+            // The stock lines up with the player's hand as its window reports it.
+            places_[position] = POINT{CardPositions[PlayerHandFirst]->GetPosition().x, StockY};
+        }
+        auto card = std::make_unique<KTUtility::Image>(this, CardBackPicture);
+        card->SetSize(CardWidth, CardHeight);
+        card->SetPosition(places_[position].x, places_[position].y);
+        card->onLeftButtonDown = ForwardCardPress;
+        card->Create();
+        ClipSiblings(card->windowHandle);
+        CardPositions[position] = std::move(card);
+    }
+    // The four extra table places lie over the first row and appear only when
+    // the table needs them.
+    for (int position = StockPosition + 1; position < PositionCount; ++position) {
+        BringToTop(CardPositions[position]->windowHandle);
+        Hide(position);
+    }
+}
+
+KTUtility::Button* FormMain::MakeFormButton(const std::string& caption, int atX, int atY) {
+    auto* button = new KTUtility::Button(this, caption);
+    button->ownerDrawn = true;
+    button->SetSize(ButtonWidth, ButtonHeight);
+    button->SetPosition(atX, atY);
+    button->commandHandler = ForwardButton;
+    return button;
+}
+
+void FormMain::BuildButtons(int clientWidth) {
+    const int x = clientWidth - ButtonsFromRight;
+    InfoButton.reset(MakeFormButton("Info", x, 70));
+    InfoButton->Create();
+    CloseButton.reset(MakeFormButton("Chiudi", x, 120));
+    CloseButton->Create();
+    PlayButton.reset(MakeFormButton("GIOCA", x, 20));
+    PlayButton->SetHandCursor(true);
+    PlayButton->Create();
+}
+
+void FormMain::BuildStatus(int clientWidth, int clientHeight) {
+    StatusCell = std::make_unique<KTUtility::CellControl>(this);
+    StatusCell->SetBackColor(TableGreen);
+    StatusCell->textColor = White;
+    StatusCell->SetSize(clientWidth / 2, 45);
+    StatusCell->SetPosition(10, clientHeight - 60);
+    StatusCell->font = StatusFont.get();
+    StatusCell->Create();
+}
+
+void FormMain::MakeReportColumn(std::unique_ptr<KTUtility::CellControl>& title,
+                                std::unique_ptr<KTUtility::Label> (&lines)[ReportLineCount], int top) {
+    title = std::make_unique<KTUtility::CellControl>(ReportPanel.get());
+    title->SetText(std::string("title"));
+    title->textAlignment = KTUtility::AlignLeft;
+    title->SetBackColor(White);
+    title->textColor = Black;
+    title->SetSize(200, 18);
+    title->SetPosition(10, top);
+    title->bold = true;
+    title->fontFace = "Arial";
+    title->fontHeight = 16;
+    title->Create();
+    for (int i = 0; i < ReportLineCount; ++i) {
+        lines[i] = std::make_unique<KTUtility::Label>(ReportPanel.get(), "xxxx");
+        lines[i]->SetSize(200, 18);
+        lines[i]->SetPosition(10, top + 20 + ReportLineStep * i);
+        lines[i]->font = FormFont.get();
+        lines[i]->Create();
+    }
+}
+
+void FormMain::BuildReportPanel(int clientWidth) {
+    ReportPanel = std::make_unique<KTUtility::PanelChildren>(this);
+    ReportPanel->SetBackColor(White);
+    ReportPanel->panelColor = White;
+    ReportPanel->childTextColor = Black;
+    ReportPanel->SetSize(ReportWidth, 300);
+    ReportPanel->SetPosition((clientWidth - ReportWidth) / 2, ReportTop);
+    ReportPanel->border = true;
+    ReportPanel->flatBorder = true;
+    ReportPanel->font = ReportFont.get();
+    ReportPanel->Create();
+
+    ReportHeading = std::make_unique<KTUtility::CellControl>(ReportPanel.get());
+    ReportHeading->SetBackColor(White);
+    ReportHeading->textColor = Black;
+    ReportHeading->SetText(std::string("Punteggio"));
+    ReportHeading->SetSize(150, 25);
+    ReportHeading->SetPosition(75, 10);
+    ReportHeading->bold = true;
+    ReportHeading->fontFace = "Arial";
+    ReportHeading->fontHeight = 22;
+    ReportHeading->Create();
+
+    MakeReportColumn(PcReportTitle, PcReportLines, 40);
+    MakeReportColumn(PlayerReportTitle, PlayerReportLines, 157);
+
+    ContinueButton = std::make_unique<KTUtility::Button>(ReportPanel.get(), "Continua");
+    ContinueButton->SetSize(ButtonWidth, ButtonHeight);
+    ContinueButton->SetPosition(190, 250);
+    ContinueButton->commandHandler = ForwardButton;
+    ContinueButton->font = FormFont.get();
+    ContinueButton->Create();
+
+    // Above every card, so that nothing under it can paint over it or take its
+    // presses.
+    BringToTop(ReportPanel->windowHandle);
+    ReportPanel->Hide();
+}
+
+}  // namespace MyGame
