@@ -28,11 +28,12 @@ constexpr int PlayerHandFromRight = 305;
 constexpr int PlayerHandFromBottom = 121;
 
 // A table holds up to 13 cards, the first nine in the table row. The other four
-// make a second row under the first four places, this much lower: they cover
-// the lower half of those cards and leave their upper half, with the value and
-// the suit in the corner, to read and to press. Nothing else fits the window:
-// the player's hand and the status line take the space below the table row.
-constexpr int ExtraRowDrop = 50;
+// make a second row over the first four places, this much lower: they cover the
+// lower part of those cards and leave their upper part, with the value and the
+// suit in the corner, to read and to press, even with a card marked or raised.
+// Nothing else fits the window: the player's hand and the status line take the
+// space below the table row.
+constexpr int ExtraRowDrop = 60;
 
 constexpr int ButtonWidth = 100;
 constexpr int ButtonHeight = 40;
