@@ -51,7 +51,8 @@ void ForwardTick(KTUtility::Timer* timer) {
     if (auto* form = dynamic_cast<FormMain*>(timer->parent)) form->OnTurnTimer();
 }
 
-// Keeps a card window from painting over the cards lying on it.
+// Keeps a window from painting over the windows lying on it: the extra table
+// places over the table row, the score panel over the cards and the status line.
 void ClipSiblings(HWND window) {
     if (window) SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) | WS_CLIPSIBLINGS);
 }
@@ -191,6 +192,7 @@ void FormMain::BuildStatus(int clientWidth, int clientHeight) {
     StatusCell->SetPosition(10, clientHeight - 60);
     StatusCell->font = StatusFont.get();
     StatusCell->Create();
+    ClipSiblings(StatusCell->windowHandle);
 }
 
 void FormMain::MakeReportColumn(std::unique_ptr<KTUtility::CellControl>& title,
