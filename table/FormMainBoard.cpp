@@ -40,7 +40,7 @@ void FormMain::Hide(int position) {
 
 Card FormMain::CardAt(int position) const {
     // The picture keeps no window text: the element holds the card number.
-    return KTUtility::TextToInt(KTUtility::Narrow(CardPositions[position]->text));
+    return KTUtility::TextToInt(CardPositions[position]->GetNarrowText());
 }
 
 void FormMain::SetCard(int position, Card card) {
