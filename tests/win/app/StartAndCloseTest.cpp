@@ -1,5 +1,5 @@
 // Starts LurnaGame.exe, finds its window by its title, closes it as the system
-// does and reads the program's exit code.
+// does, answers the exit question No and then Yes, and reads the exit code.
 #include <windows.h>
 
 #include "tests/win/app/ProgramPath.h"
@@ -10,6 +10,7 @@
 
 namespace {
 
+// A window of that title that belongs to the process and is on screen.
 HWND WaitForWindow(const wchar_t* title, DWORD processId) {
     for (int attempt = 0; attempt < 600; ++attempt) {
         HWND window = FindWindowW(nullptr, title);
@@ -21,9 +22,18 @@ HWND WaitForWindow(const wchar_t* title, DWORD processId) {
     return nullptr;
 }
 
+// Closes the game window as the close box does and answers the question.
+bool CloseAndAnswer(HWND window, DWORD processId, int answer) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    HWND question = WaitForWindow(L"Uscita", processId);
+    if (!question) return false;
+    PostMessageW(question, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+    return true;
+}
+
 }  // namespace
 
-TEST(Program, ShowsItsWindowAndExitsWithZeroWhenClosed) {
+TEST(Program, ShowsItsWindowAsksBeforeClosingAndExitsWithZero) {
     std::wstring command = L"\"" + ProgramPath() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -33,7 +43,13 @@ TEST(Program, ShowsItsWindowAndExitsWithZeroWhenClosed) {
 
     HWND window = WaitForWindow(L"LurnaGame (C) 2026 LurnaGame", process.dwProcessId);
     EXPECT_NE(window, nullptr);
-    if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (window) {
+        EXPECT_TRUE(CloseAndAnswer(window, process.dwProcessId, IDNO));
+        // "No" keeps the game running.
+        EXPECT_EQ(WaitForSingleObject(process.hProcess, 500), static_cast<DWORD>(WAIT_TIMEOUT));
+        EXPECT_TRUE(IsWindowVisible(window));
+        EXPECT_TRUE(CloseAndAnswer(window, process.dwProcessId, IDYES));
+    }
 
     DWORD waited = WaitForSingleObject(process.hProcess, 30000);
     if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
