@@ -1,0 +1,210 @@
+#include "BoardCheck.h"
+
+#include "game/Card.h"
+#include "table/FormMain.h"
+#include "toolkit/Text.h"
+
+#include <sstream>
+
+namespace TableTest {
+
+namespace {
+
+using MyGame::CardBackPicture;
+using MyGame::MatchController;
+
+constexpr int CardWidth = 63;
+constexpr int CardHeight = 101;
+
+const wchar_t* const StatusTexts[] = {
+    L"", L"Tocca a te", L"Tocca al pc", L"Ora tocca al PC", L"LURNA!! Ora tocca al PC",
+    L"Selezionare le carte dal tavolo", L"Ora tocca a te", L"LURNA!! Ora tocca a te", L"Fine mano",
+    L"Hai vinto!!", L"Hai perso.."};
+
+bool IsPcHand(int position) {
+    return position < MyGame::PlayerHandFirst;
+}
+
+bool IsTable(int position) {
+    for (int table : MyGame::TablePositions) {
+        if (table == position) return true;
+    }
+    return false;
+}
+
+bool HoldsCards(int position) {
+    return position != MyGame::StockPosition;
+}
+
+bool InCapture(const std::string& capture, int identifier) {
+    for (const std::string& token : KTUtility::Split(capture, ";")) {
+        if (KTUtility::TextToInt(token) == identifier) return true;
+    }
+    return false;
+}
+
+// How far below its place the position must be now.
+int ExpectedDrop(int position, const CardView& card, const MatchController& match, const BoardFacts& facts) {
+    if (IsPcHand(position)) {
+        return match.PcCardShown && position == MyGame::PcHandFirst + match.PcChosenPosition ? 10 : 0;
+    }
+    if (!IsTable(position)) return 0;
+    if (match.PcCaptureShown && card.visible && InCapture(match.PcCapture, card.identifier)) return -10;
+    return facts.marks.count(position) ? 10 : 0;
+}
+
+int ExpectedPicture(int position, const CardView& card, const MatchController& match) {
+    if (position == MyGame::StockPosition) return CardBackPicture;
+    if (IsPcHand(position) && !(match.PcCardShown && position == MyGame::PcHandFirst + match.PcChosenPosition)) {
+        return CardBackPicture;
+    }
+    return MyGame::CardPicture(card.card);
+}
+
+std::string CheckPositions(const BoardView& view, const MyGame::FormMain& form, const Places& places,
+                           const BoardFacts& facts) {
+    const MatchController& match = form.Match;
+    std::ostringstream fault;
+    for (int position = 0; position < MyGame::PositionCount; ++position) {
+        const CardView& card = view.cards[position];
+        const RECT& box = card.box;
+        const int drop = ExpectedDrop(position, card, match, facts);
+        if (box.left != places.card[position].x || box.top != places.card[position].y + drop ||
+            box.right - box.left != CardWidth || box.bottom - box.top != CardHeight) {
+            fault << "position " << position << " at (" << box.left << ", " << box.top << ") "
+                  << box.right - box.left << "x" << box.bottom - box.top << ", expected ("
+                  << places.card[position].x << ", " << places.card[position].y + drop << ")";
+            return fault.str();
+        }
+        if (card.visible != form.IsShown(position)) {
+            fault << "position " << position << " window visible " << card.visible << ", element shown "
+                  << !card.visible;
+            return fault.str();
+        }
+        if (!card.visible) continue;
+        if (facts.matchStarted && HoldsCards(position) && (card.card < 1 || card.card > MyGame::DeckSize)) {
+            fault << "shown position " << position << " holds card " << card.card;
+            return fault.str();
+        }
+        if (!HoldsCards(position) && card.card != MyGame::NoCard) {
+            fault << "the stock holds card " << card.card;
+            return fault.str();
+        }
+        if (card.picture != ExpectedPicture(position, card, match)) {
+            fault << "position " << position << " with card " << card.card << " shows picture " << card.picture;
+            return fault.str();
+        }
+    }
+    return "";
+}
+
+// Hands, table, both piles and the rest of the deck hold each card once.
+std::string CheckAccounting(const BoardView& view, const MyGame::GameState& state) {
+    int seen[MyGame::DeckSize + 1] = {};
+    auto count = [&seen](MyGame::Card card) {
+        if (card >= 1 && card <= MyGame::DeckSize) ++seen[card];
+    };
+    for (int position = 0; position < MyGame::PositionCount; ++position) {
+        if (HoldsCards(position) && view.cards[position].visible) count(view.cards[position].card);
+    }
+    for (MyGame::Card card : state.PcPile) count(card);
+    for (MyGame::Card card : state.PlayerPile) count(card);
+    if (state.Deck.size() != MyGame::DeckSize || state.CardsLeft < 0 || state.CardsLeft > MyGame::DeckSize) {
+        return "a deck of " + std::to_string(state.Deck.size()) + " with " + std::to_string(state.CardsLeft) + " left";
+    }
+    for (int i = MyGame::DeckSize - state.CardsLeft; i < MyGame::DeckSize; ++i) count(state.Deck[i]);
+    for (MyGame::Card card = 1; card <= MyGame::DeckSize; ++card) {
+        if (seen[card] != 1) return "card " + std::to_string(card) + " found " + std::to_string(seen[card]) + " times";
+    }
+    return "";
+}
+
+bool OneOf(const std::wstring& text, std::initializer_list<const wchar_t*> texts) {
+    for (const wchar_t* candidate : texts) {
+        if (text == candidate) return true;
+    }
+    return false;
+}
+
+// The status line, the totals, the play button and the panel against the state
+// of the match.
+std::string CheckTexts(const BoardView& view, const MatchController& match, const BoardFacts& facts) {
+    const MyGame::GameState& state = match.State;
+    const std::string status = KTUtility::Narrow(view.status);
+    if (!IsStatusText(view.status)) return "status \"" + status + "\" is none of the game's";
+    if (view.pcTotal != KTUtility::Widen(KTUtility::Int64ToText(state.PcMatchPoints)) ||
+        view.playerTotal != KTUtility::Widen(KTUtility::Int64ToText(state.PlayerMatchPoints))) {
+        return "totals " + KTUtility::Narrow(view.pcTotal) + " and " + KTUtility::Narrow(view.playerTotal);
+    }
+    if (!facts.matchStarted) {
+        if (!view.status.empty() || view.reportShown || view.playButton != L"GIOCA") return "not idle: " + status;
+        return "";
+    }
+    const bool handOver = !state.HandActive && view.reportShown;
+    const bool matchOver = !state.HandActive && !view.reportShown;
+    if (view.playButton != (matchOver ? L"GIOCA" : L"ABBANDONA")) {
+        return "play button \"" + KTUtility::Narrow(view.playButton) + "\" with status \"" + status + "\"";
+    }
+    bool fits = false;
+    if (handOver) {
+        fits = view.status == L"Fine mano" && view.pcReportTitle.rfind(L"PC - Punti ", 0) == 0 &&
+               view.playerReportTitle.rfind(L"Giocatore - Punti ", 0) == 0;
+    } else if (matchOver) {
+        fits = OneOf(view.status, {L"Hai vinto!!", L"Hai perso.."});
+    } else if (match.AwaitingTableChoice) {
+        fits = match.PlayerToMove && view.status == L"Selezionare le carte dal tavolo";
+    } else if (match.PlayerToMove) {
+        fits = OneOf(view.status, {L"Tocca a te", L"Ora tocca a te", L"LURNA!! Ora tocca a te"});
+    } else {
+        fits = OneOf(view.status, {L"Tocca al pc", L"Ora tocca al PC", L"LURNA!! Ora tocca al PC"});
+    }
+    if (!fits) return "status \"" + status + "\" does not fit the match's state";
+    if (handOver || matchOver) {
+        for (int position = 0; position < MyGame::PositionCount; ++position) {
+            if (view.cards[position].visible) return "position " + std::to_string(position) + " shown after the hand";
+        }
+    } else if (view.cards[MyGame::StockPosition].visible != (state.CardsLeft > 0)) {
+        return "stock shown " + std::to_string(view.cards[MyGame::StockPosition].visible) + " with " +
+               std::to_string(state.CardsLeft) + " cards left";
+    }
+    return "";
+}
+
+}  // namespace
+
+bool IsStatusText(const std::wstring& text) {
+    for (const wchar_t* candidate : StatusTexts) {
+        if (text == candidate) return true;
+    }
+    return false;
+}
+
+std::string CheckBoard(const BoardView& view, const MyGame::FormMain& form, const Places& places,
+                       const BoardFacts& facts) {
+    std::string fault = CheckPositions(view, form, places, facts);
+    if (fault.empty() && facts.matchStarted) fault = CheckAccounting(view, form.Match.State);
+    if (fault.empty()) fault = CheckTexts(view, form.Match, facts);
+    return fault;
+}
+
+std::string CheckIdle(const BoardView& view, const Places& places) {
+    for (int position = 0; position < MyGame::PositionCount; ++position) {
+        const CardView& card = view.cards[position];
+        const bool extra = position > MyGame::StockPosition;
+        if (card.visible == extra) return "position " + std::to_string(position) + " visible " + std::to_string(card.visible);
+        if (card.box.left != places.card[position].x || card.box.top != places.card[position].y) {
+            return "position " + std::to_string(position) + " out of its place";
+        }
+        if (!extra && (card.picture != CardBackPicture || card.card != MyGame::NoCard)) {
+            return "position " + std::to_string(position) + " shows picture " + std::to_string(card.picture) +
+                   " and holds card " + std::to_string(card.card);
+        }
+    }
+    if (!view.status.empty()) return "status \"" + KTUtility::Narrow(view.status) + "\"";
+    if (view.pcTotal != L"0" || view.playerTotal != L"0") return "totals are not 0 and 0";
+    if (view.playButton != L"GIOCA") return "play button \"" + KTUtility::Narrow(view.playButton) + "\"";
+    if (view.reportShown) return "score panel shown";
+    return "";
+}
+
+}  // namespace TableTest

@@ -1,0 +1,92 @@
+// Plays whole matches on the game window with the events a person and the
+// system cause (presses on the card pictures, button clicks, timer ticks) and
+// checks the window after every event that can change the board. Every step
+// returns the first fault it finds, with the seed and the event, or an empty
+// text.
+#pragma once
+
+#include "BoardCheck.h"
+#include "BoardView.h"
+#include "game/Card.h"
+
+#include <random>
+#include <string>
+
+namespace TableTest {
+
+class GameWindow;
+
+// Who presses for the player: random presses on any shown card (hand, table,
+// the PC's cards, the stock), refused ones included; or the PC's own strategy
+// played on the player's hand.
+enum class Player { Random, Strategy };
+
+// Counts of what a driver has done, for the runtime report.
+struct DriverCounts {
+    long ticks = 0;
+    long presses = 0;
+    long clicks = 0;
+    long checks = 0;
+    // Presses that count for nothing (the PC's cards, the stock, the table
+    // with no hand card chosen, any card in the PC's turn) and refused picks.
+    long ignored = 0;
+    long refused = 0;
+    long marks = 0;
+    long sweeps = 0;
+    long abandons = 0;
+};
+
+class MatchDriver {
+public:
+    MatchDriver(GameWindow& game, Player player, unsigned choices);
+
+    // Seeds the run's generator with seed and clicks "GIOCA".
+    std::string StartMatch(unsigned seed);
+    // One event group by the state of the match: the player's whole move, one
+    // wait of the PC with its step, or "Continua". Nothing once the match is over.
+    std::string Advance();
+    // Advances until "Hai vinto!!" or "Hai perso..".
+    std::string PlayToEnd();
+    // One checked press on a shown card picked at random.
+    std::string PressRandomCard();
+    // Clicks "ABBANDONA" and checks the idle board.
+    std::string Abandon();
+
+    // The PC's wait up to its last quiet tick: the next tick makes its step.
+    std::string WaitForPcStep();
+    // The PC's step on its 41st tick, with the checks of that step.
+    std::string MakePcStep();
+    std::string MakePcStepAfterWait();
+
+    bool MatchOver() const;
+    std::string Check(const std::string& event);
+    std::string Check(const std::string& event, const BoardView& view);
+
+    BoardFacts facts;
+    DriverCounts counts;
+    Places places;
+
+private:
+    struct Before;
+
+    std::string PlayerMove();
+    std::string PressChecked(int position);
+    std::string QuietTicks(int count, const std::string& when);
+    std::string ContinueAfterHand();
+    std::string CheckPress(int position, const Before& before, const Before& after, bool canCapture);
+    std::string CheckMove(bool byPlayer, MyGame::Card played, bool capture, const Before& before,
+                          const Before& after, const std::string& pcCapture, int pressed);
+    std::string Unchanged(const Before& before, const Before& after, const std::string& what);
+    Before Take() const;
+    int RandomShownPosition();
+    std::string Where(const std::string& event) const;
+
+    GameWindow& game_;
+    Player player_;
+    std::mt19937 choices_;
+    unsigned seed_ = 0;
+    bool playerBeganHand_ = true;
+    int hands_ = 0;
+};
+
+}  // namespace TableTest
