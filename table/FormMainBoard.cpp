@@ -52,7 +52,11 @@ int FormMain::Identifier(int position) const {
 }
 
 void FormMain::SetPicture(int position, int bitmap) {
-    CardPositions[position]->SetBitmapResource(bitmap);
+    KTUtility::Image& card = *CardPositions[position];
+    // Every deal turns the empty table places back to the back they already
+    // show: loading it again would only cost a load and a repaint.
+    if (card.bitmap && card.resourceNumber == bitmap) return;
+    card.SetBitmapResource(bitmap);
 }
 
 void FormMain::ReturnToPlace(int position) {

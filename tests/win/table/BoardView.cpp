@@ -83,9 +83,9 @@ Places::Places(int w, int h) : tableRowY((h - 121 + 175) / 2 - 50) {
     }
     for (int k = 0; k < 9; ++k) card[6 + k] = POINT{28 + 65 * k, tableRowY};
     card[15] = POINT{w - 305, 70};
-    // The four extra table places: a second row, 50 pixels lower, under the
+    // The four extra table places: a second row, 60 pixels lower, under the
     // first four places of the table row.
-    for (int e = 0; e < 4; ++e) card[16 + e] = POINT{28 + 65 * e, tableRowY + 50};
+    for (int e = 0; e < 4; ++e) card[16 + e] = POINT{28 + 65 * e, tableRowY + 60};
 }
 
 }  // namespace TableTest
