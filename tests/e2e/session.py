@@ -1,9 +1,9 @@
 """A person's session on the real LurnaGame.exe under Wine, driven with real mouse
 presses and keys on the X screen and checked from the pixels after every event:
 "GIOCA", a whole hand to the score panel with the PC's paced moves between the
-presses, "Continua" and the PC's first move of the next hand, "Info" and its OK,
-"Chiudi" answered No, a move to show the game goes on, then "Chiudi" answered
-Yes and the exit code. Pictures of each stage are saved under <tree>/e2e/.
+presses, "Continua" and the next hand, begun by the PC, until the player has had
+to pick table cards (or to its end), "Info" and its OK, "Chiudi" answered No, a
+move to show the game goes on, then "Chiudi" answered Yes and the exit code. Pictures of each stage are saved under <tree>/e2e/.
 
 Fails on a crash, a hang (every wait is bounded), a press that must change the
 screen and does not, a board that is not what the move must leave, the score
@@ -17,7 +17,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "drive"))
 
-from lurnawindow import (PC_HAND, PLAYER_HAND, POSITIONS, STOCK, TABLE, TABLE_ROW,  # noqa: E402
+from lurnawindow import (PC_HAND, PLAYER_HAND, POSITIONS, STOCK, TABLE_ROW,  # noqa: E402
                          TITLE, Failure, Game, find_windows, window_geometry)
 from lurnaplay import HandPlayer, NO_CHANGE_WAIT  # noqa: E402
 
@@ -60,18 +60,27 @@ class Session:
         self.check_start()
         board = self.start_match()
         player = HandPlayer(game, log=self.log, on_pc_step=self.on_pc_step)
-        self.picking_saved = False
         board = player.play_hand(True, board)
-        self.log("hand over after %d player moves (%d with table picks) and %d PC moves" % (
-            player.player_moves, player.pickings, len(player.pc_moves)))
+        self.log_hand(player)
         self.check_report(board)
-        board = self.continue_to_pc_hand(player)
+        # The next hand, begun by the PC, goes on until the player has had to pick
+        # table cards at least once in the session (or to its end).
+        board = self.press_continue(player)
+        board = player.play_hand(False, board, stop=lambda: player.pickings > 0)
+        self.log_hand(player)
         self.about(board)
         self.exit_answered_no(board)
-        board = player.player_move(board)
-        board = player.pc_move(board, since=player.pressed_at)
+        if board.report_shown:
+            board = self.press_continue(player)
+        else:
+            board = player.player_move(board)
+            board = player.pc_move(board, since=player.pressed_at)
         self.log("the game goes on after the exit question: %r" % board)
         self.exit_answered_yes()
+
+    def log_hand(self, player):
+        self.log("so far %d player moves (%d with table picks, %d presses that beeped) and %d PC moves" % (
+            player.player_moves, player.pickings, player.beeps, len(player.pc_moves)))
 
     def check_start(self):
         board = self.game.board(self.game.settled())
@@ -107,15 +116,14 @@ class Session:
                                % covered)
             self.log("FAULT: " + self.faults[-1])
 
-    def continue_to_pc_hand(self, player):
+    def press_continue(self, player):
         game = self.game
         game.press_and_see(lambda: game.press_button("continue"), 3, '"Continua"')
         board = game.board(game.settled())
         if board.report_shown:
             raise Failure('the score panel stays after "Continua"')
         player.check_deal(board, 1)
-        self.log('"Continua": a new hand, begun by the PC: %r' % board)
-        board = player.pc_move(board)
+        self.log('"Continua": a new hand: %r' % board)
         return board
 
     def about(self, board):
@@ -124,14 +132,15 @@ class Session:
         about = wait_for_window(game, ABOUT_TITLE, 5)
         time.sleep(0.3)
         self.save_screen_around("about.png", about)
-        # The game window takes no input while the About window is open.
+        # The game window takes no input while the About window is open: a press
+        # on "ABBANDONA" would clear the table.
         before = game.grab()
-        game.press_card(game.board().shown(PLAYER_HAND)[0])
+        game.press_button("play")
         if game.wait_change(before, NO_CHANGE_WAIT) is not None:
-            raise Failure("a press on the game's hand card went through while the About window was open")
+            raise Failure('a press on "ABBANDONA" went through while the About window was open')
         x, y, width, height = window_geometry(about)
         ok_x, ok_y = about_ok_centre(x, y, width, height)
-        subprocess.run(["xdotool", "mousemove", "--sync", str(ok_x), str(ok_y), "click", "1"], check=True)
+        game.screen.click(ok_x, ok_y)
         wait_gone(game, ABOUT_TITLE, 5, "the About window after its OK")
         after = game.board(game.settled())
         self.same_board(board, after, '"Info" and its OK')
@@ -167,7 +176,7 @@ class Session:
     def same_board(self, before, after, what):
         for p in range(POSITIONS):
             a, b = before.cards[p], after.cards[p]
-            if (a.offset, a.face_up, a.look) != (b.offset, b.face_up, b.look):
+            if (a.offset, a.look) != (b.offset, b.look):
                 raise Failure("%s changed the table at position %d: %r -> %r" % (what, p, before, after))
 
 

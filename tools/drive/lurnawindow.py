@@ -1,6 +1,7 @@
 """Drives the real LurnaGame.exe under Wine as a person would: starts it, finds its
-window on the X screen, presses with real mouse events and keys, takes pictures
-and reads from the pixels what the table shows.
+window on the X screen, presses with real mouse events (XTest, as xdotool sends
+them) and keys (xdotool), takes pictures and reads from the pixels what the table
+shows.
 
 The game lays its table out for the client size that it measures while its window
 is being created (the window is 640x480 then, frame and menu bar included) and
@@ -12,6 +13,7 @@ the pixels when the window is found."""
 
 import os
 import re
+import struct
 import subprocess
 import time
 
@@ -21,7 +23,6 @@ TITLE = "LurnaGame (C) 2026 LurnaGame"
 CLIENT_WIDTH = 640
 CLIENT_HEIGHT = 480
 GREEN = (0, 128, 0)
-WHITE = (255, 255, 255)
 CARD_WIDTH = 63
 CARD_HEIGHT = 101
 MOVE = 10  # a marked card lies this much low, a card the PC takes this much high
@@ -89,32 +90,95 @@ class Layout:
         return x + CARD_WIDTH // 2, y + offset + 40
 
 
+# The points of a card picture that tell the 41 pictures apart.
+_SAMPLE_XS = range(4, CARD_WIDTH - 4, 3)
+_SAMPLE_YS = range(4, CARD_HEIGHT - 4, 3)
+
+
+def _sample(rows):
+    """The sample key of a card picture given as its 101 rows of BGR bytes."""
+    return b"".join(bytes(rows[y][3 * x:3 * x + 3]) for y in _SAMPLE_YS for x in _SAMPLE_XS)
+
+
+class CardFaces:
+    """The program's own card pictures (app/res/card00.bmp, the back, to
+    card40.bmp), to tell from the screen which card a place shows."""
+
+    def __init__(self, resource_dir=os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "app",
+                                                 "res")):
+        self.by_sample = {}
+        for number in range(41):
+            rows = _read_bmp_rows(os.path.join(resource_dir, "card%02d.bmp" % number))
+            self.by_sample[_sample(rows)] = number
+        if len(self.by_sample) != 41:
+            raise RuntimeError("two card pictures look the same at the sampled points")
+
+    def number(self, sample):
+        """0 for the back, 1 to 40 for a face, None for a picture that is none."""
+        return self.by_sample.get(sample)
+
+
+def _read_bmp_rows(path):
+    """Rows of BGR bytes of a 4- or 8-bit palette BMP, top row first."""
+    with open(path, "rb") as f:
+        data = f.read()
+    offset, = struct.unpack_from("<I", data, 10)
+    header, width, height = struct.unpack_from("<Iii", data, 14)
+    bits, = struct.unpack_from("<H", data, 28)
+    colours, = struct.unpack_from("<I", data, 46)
+    colours = colours or (1 << bits)
+    palette = [data[14 + header + 4 * i:14 + header + 4 * i + 3] for i in range(colours)]
+    stride = (width * bits + 31) // 32 * 4
+    rows = []
+    for y in range(abs(height)):
+        line = y if height < 0 else abs(height) - 1 - y
+        raw = data[offset + line * stride:offset + (line + 1) * stride]
+        if bits == 4:
+            indexes = [(raw[x // 2] >> 4) if x % 2 == 0 else raw[x // 2] & 15 for x in range(width)]
+        elif bits == 8:
+            indexes = raw[:width]
+        else:
+            raise RuntimeError("%s: %d bits a pixel" % (path, bits))
+        rows.append(b"".join(palette[i] for i in indexes))
+    return rows
+
+
 class Card:
     """What one card position shows: offset is None when it holds no card, else
-    -10 (raised), 0 (in its place) or +10 (lowered); face_up tells a face from the
-    back; look is a sample of its pixels that tells two cards apart."""
+    -10 (raised), 0 (in its place) or +10 (lowered); number is 0 for the back, 1
+    to 40 for a face and None for a picture that is no card of the program."""
 
-    def __init__(self, offset=None, face_up=False, look=b""):
+    def __init__(self, offset=None, number=None, look=b""):
         self.offset = offset
-        self.face_up = face_up
+        self.number = number
         self.look = look
 
     @property
     def shown(self):
         return self.offset is not None
 
+    @property
+    def face_up(self):
+        return bool(self.number)
+
+    @property
+    def value(self):
+        return self.number % 10 or 10
+
     def __repr__(self):
         if not self.shown:
             return "-"
-        return "%s%s" % ({-MOVE: "^", 0: "", MOVE: "v"}[self.offset], "F" if self.face_up else "B")
+        what = "?" if self.number is None else "B" if self.number == 0 else str(self.number)
+        return "%s%s" % ({-MOVE: "^", 0: "", MOVE: "v"}[self.offset], what)
 
 
 class Board:
     """The table read from one picture of the client area."""
 
-    def __init__(self, picture, layout):
+    def __init__(self, picture, layout, faces):
         self.picture = picture
         self.layout = layout
+        self.faces = faces
         self.report_shown = self._report_shown()
         self.cards = [self._read(p) for p in range(POSITIONS)]
 
@@ -154,16 +218,11 @@ class Board:
 
     def _card(self, x, top, place_y):
         offset = min((-MOVE, 0, MOVE), key=lambda o: abs(top - place_y - o))
-        red = total = 0
-        look = []
-        for yy in range(top + 10, top + CARD_HEIGHT - 10, 6):
-            row = self.picture.row(yy, x + 4, x + CARD_WIDTH - 4)
-            look.append(row[::9])
-            for i in range(0, len(row), 3 * 3):
-                b, g, r = row[i], row[i + 1], row[i + 2]
-                total += 1
-                red += r > 140 and g < 100 and b < 100
-        return Card(offset, red < 0.5 * total, b"".join(look))
+        rows = {y: self.picture.row(top + y, x, x + CARD_WIDTH) for y in _SAMPLE_YS if top + y < self.picture.height}
+        if len(rows) < len(_SAMPLE_YS):
+            return Card(offset, None, b"")
+        look = _sample(rows)
+        return Card(offset, self.faces.number(look), look)
 
     def _report_shown(self):
         """The white score panel over the table: its top margin and the white gap
@@ -193,12 +252,16 @@ class Game:
     def __init__(self, tree, log_path=None):
         self.tree = os.path.abspath(tree)
         self.screen = Screen()
+        self.faces = CardFaces()
         self.log_path = log_path
         self.process = None
         self.window = None
         self.frame = None  # outer window on the screen: x, y, width, height
         self.origin = None  # client area's top left on the screen
         self.layout = None
+        self.seen_at = None
+        self.changed_at = None
+        self.clicked_at = None
 
     # -- the process --
 
@@ -279,14 +342,17 @@ class Game:
         return self.screen.grab(*self.frame)
 
     def board(self, picture=None):
-        return Board(picture or self.grab(), self.layout)
+        return Board(picture or self.grab(), self.layout, self.faces)
 
-    def wait_board(self, test, timeout, what, poll=0.02):
-        """Reads the board until test(board) holds."""
+    def wait_board(self, test, timeout, what, poll=0.01):
+        """Reads the board until test(board) holds; seen_at is then the time of the
+        picture it holds on."""
         deadline = time.monotonic() + timeout
         while True:
+            grabbed_at = time.monotonic()
             board = self.board()
             if test(board):
+                self.seen_at = grabbed_at
                 return board
             self.check_running()
             if time.monotonic() > deadline:
@@ -294,11 +360,14 @@ class Game:
             time.sleep(poll)
 
     def wait_change(self, before, timeout):
-        """The first client picture that differs from before, or None after timeout."""
+        """The first client picture that differs from before, or None after timeout;
+        changed_at is then the time of the first picture that differed."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
+            grabbed_at = time.monotonic()
             picture = self.grab()
             if not picture.same_as(before):
+                self.changed_at = grabbed_at
                 # Let the rest of the same event's painting arrive.
                 time.sleep(0.05)
                 return self.grab()
@@ -323,7 +392,10 @@ class Game:
     # -- acting --
 
     def click_client(self, x, y):
-        _xdotool("mousemove", "--sync", self.origin[0] + x, self.origin[1] + y, "click", "1")
+        """A real mouse press at client (x, y); clicked_at is the time the X server
+        had it."""
+        self.screen.click(self.origin[0] + x, self.origin[1] + y)
+        self.clicked_at = time.monotonic()
 
     def press_button(self, name):
         self.click_client(*self.layout.button_centre(name))

@@ -49,7 +49,9 @@ class Picture:
         x1 = self.width if x1 is None else x1
         start = y * self.stride
         raw = self.data[start + 4 * x0:start + 4 * x1]
-        return b"".join(raw[i:i + 3] for i in range(0, len(raw), 4))
+        out = bytearray(3 * (x1 - x0))
+        out[0::3], out[1::3], out[2::3] = raw[0::4], raw[1::4], raw[2::4]
+        return bytes(out)
 
     def crop(self, x, y, width, height):
         rows = [self.data[(y + j) * self.stride + 4 * x:(y + j) * self.stride + 4 * (x + width)]
@@ -57,8 +59,11 @@ class Picture:
         return Picture(width, height, 4 * width, b"".join(rows))
 
     def same_as(self, other):
+        """Same pixels; the unused fourth byte may hold anything."""
         if (self.width, self.height) != (other.width, other.height):
             return False
+        if self.data == other.data:
+            return True
         return all(self.row(y) == other.row(y) for y in range(self.height))
 
     def save_png(self, path):
@@ -93,6 +98,13 @@ class Screen:
                                       ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
         self._x.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
         self._x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self._x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        # XTest: the mouse events that the server takes as the user's own (the
+        # extension xdotool uses), sent here so that the press's moment is known.
+        self._xtest = ctypes.CDLL(ctypes.util.find_library("Xtst") or "libXtst.so.6")
+        self._xtest.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
+                                                     ctypes.c_ulong]
+        self._xtest.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
         self._display = self._x.XOpenDisplay(None)
         if not self._display:
             raise RuntimeError("cannot open the X display %r" % os.environ.get("DISPLAY"))
@@ -110,6 +122,14 @@ class Screen:
             return Picture(info.width, info.height, info.bytes_per_line, data)
         finally:
             self._x.XDestroyImage(image)
+
+    def click(self, x, y):
+        """Moves the pointer to (x, y) and presses and releases the left button
+        there; returns once the X server has taken the events."""
+        self._xtest.XTestFakeMotionEvent(self._display, -1, x, y, 0)
+        self._xtest.XTestFakeButtonEvent(self._display, 1, True, 0)
+        self._xtest.XTestFakeButtonEvent(self._display, 1, False, 0)
+        self._x.XSync(self._display, False)
 
     def close(self):
         if self._display:
