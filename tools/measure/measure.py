@@ -4,7 +4,8 @@
    its start to its first fully painted frame, against a bare Win32 window program
    (tools/barewindow) of the same tree run the same way; medians of several runs.
 2. Idle: CPU over 30 s with the turn timer running, at the start and while the
-   score panel waits for "Continua".
+   score panel waits for "Continua"; and the bare window's, without a timer and
+   with a 20 ms one, for what the ticks alone cost under Wine.
 3. The PC's pacing: wall time from the player's move (the press, as the X server
    takes it) to the PC's card shown, to its capture raised, to its move done, over
    a whole hand; pixels are polled every 10 ms or so.
@@ -26,7 +27,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "drive"))
 
 from lurnawindow import (CLIENT_HEIGHT, CLIENT_WIDTH, PC_HAND, PLAYER_HAND, STOCK, TABLE_ROW,  # noqa: E402
-                         TITLE, Board, Game, Layout, find_windows, green_box, window_geometry)
+                         TITLE, Board, CardFaces, Game, Layout, find_windows, green_box, window_geometry)
 from lurnaplay import HandPlayer  # noqa: E402
 from xscreen import Screen  # noqa: E402
 
@@ -86,10 +87,12 @@ class StartUp:
         self.env = wine_environment(tree)
         self.server = wineserver_pid(self.env["WINEPREFIX"])
 
-    def run(self, exe, title, painted, timeout=60):
+    def run(self, exe, title, painted, timeout=60, args=(), idle_seconds=0):
+        """Figures at the first painted frame; with idle_seconds, also the percent of
+        a core that the process and wineserver take over that much time after it."""
         server_before = cpu_seconds(self.server)
         started = time.monotonic()
-        process = subprocess.Popen([self.env["WINELOADER"], exe], env=self.env, stdin=subprocess.DEVNULL,
+        process = subprocess.Popen([self.env["WINELOADER"], exe, *args], env=self.env, stdin=subprocess.DEVNULL,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
             while not self._painted(title, painted):
@@ -99,6 +102,12 @@ class StartUp:
             wall = time.monotonic() - started
             figures = dict(cpu=cpu_seconds(process.pid), memory=peak_memory_mib(process.pid),
                            server=cpu_seconds(self.server) - server_before, wall=wall)
+            if idle_seconds:
+                time.sleep(1)
+                exe_before, server_before = cpu_seconds(process.pid), cpu_seconds(self.server)
+                time.sleep(idle_seconds)
+                figures["idle"] = ((cpu_seconds(process.pid) - exe_before) / idle_seconds * 100,
+                                   (cpu_seconds(self.server) - server_before) / idle_seconds * 100)
         finally:
             process.kill()
             process.wait(20)
@@ -123,10 +132,13 @@ class StartUp:
         return painted(picture.crop(box[0], box[1], CLIENT_WIDTH, CLIENT_HEIGHT), width, height)
 
 
-def game_painted(client, width, height):
-    """Every card place of the start shows its back in its place."""
-    board = Board(client, Layout(2 * CLIENT_WIDTH - width, 2 * CLIENT_HEIGHT - height))
-    return all(board.cards[p].offset == 0 for p in PC_HAND + PLAYER_HAND + TABLE_ROW + (STOCK,))
+def game_painted(faces):
+    def painted(client, width, height):
+        """Every card place of the start shows the back in its place."""
+        board = Board(client, Layout(2 * CLIENT_WIDTH - width, 2 * CLIENT_HEIGHT - height), faces)
+        return all(board.cards[p].offset == 0 and board.cards[p].number == 0
+                   for p in PC_HAND + PLAYER_HAND + TABLE_ROW + (STOCK,))
+    return painted
 
 
 def measure_start_up(tree, runs):
@@ -135,13 +147,22 @@ def measure_start_up(tree, runs):
     game_exe = os.path.join(tree, "app", "LurnaGame.exe")
     bare_exe = os.path.join(tree, "tools", "barewindow", "barewindow.exe")
     results = {"game": [], "bare": []}
+    game_ready = game_painted(CardFaces())
     # A first run of each warms the file cache and Wine's services.
     start.run(bare_exe, BARE_TITLE, lambda *a: True)
-    start.run(game_exe, TITLE, game_painted)
+    start.run(game_exe, TITLE, game_ready)
     for _ in range(runs):
         results["bare"].append(start.run(bare_exe, BARE_TITLE, lambda *a: True))
-        results["game"].append(start.run(game_exe, TITLE, game_painted))
+        results["game"].append(start.run(game_exe, TITLE, game_ready))
     return results
+
+
+def measure_bare_idle(tree, seconds):
+    """The bare window idle, without a timer and with a 20 ms one."""
+    start = StartUp(tree, Screen())
+    bare_exe = os.path.join(tree, "tools", "barewindow", "barewindow.exe")
+    return [start.run(bare_exe, BARE_TITLE, lambda *a: True, args=args, idle_seconds=seconds)["idle"]
+            for args in ((), ("--timer",))]
 
 
 def median(results, key):
@@ -214,10 +235,14 @@ def main():
           % (memory_more, "met" if memory_more <= 10 else "MISSED"))
 
     idle_start, idle_report, player, code = measure_idle_and_pacing(tree, args.idle_seconds)
-    print("Idle over %.0f s with the turn timer running (percent of one core):" % args.idle_seconds)
-    for name, (exe, srv) in (("start", idle_start), ("score panel", idle_report)):
-        print("  %-12s LurnaGame.exe %.2f %%, wineserver %.2f %%, together %.2f %% (goal <= 1 %%) %s"
-              % (name, exe, srv, exe + srv, "met" if exe + srv <= 1 else "MISSED"))
+    bare_idle, bare_timer_idle = measure_bare_idle(tree, args.idle_seconds)
+    print("Idle over %.0f s, percent of one core (goal <= 1 %%, the program and wineserver together):"
+          % args.idle_seconds)
+    for name, (exe, srv), goal in (("game, start", idle_start, True), ("game, score panel", idle_report, True),
+                                   ("bare window", bare_idle, False),
+                                   ("bare window, 20 ms timer", bare_timer_idle, False)):
+        verdict = (" met" if exe + srv <= 1 else " MISSED") if goal else ""
+        print("  %-25s program %.2f %%, wineserver %.2f %%, together %.2f %%%s" % (name, exe, srv, exe + srv, verdict))
 
     # The PC never begins the first hand of a match: every move follows one of the player's.
     after_player = player.pc_moves
