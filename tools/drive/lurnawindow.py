@@ -93,11 +93,13 @@ class Layout:
 # The points of a card picture that tell the 41 pictures apart.
 _SAMPLE_XS = range(4, CARD_WIDTH - 4, 3)
 _SAMPLE_YS = range(4, CARD_HEIGHT - 4, 3)
+_SAMPLE_LENGTH = 3 * len(_SAMPLE_XS) * len(_SAMPLE_YS)
 
 
-def _sample(rows):
-    """The sample key of a card picture given as its 101 rows of BGR bytes."""
-    return b"".join(bytes(rows[y][3 * x:3 * x + 3]) for y in _SAMPLE_YS for x in _SAMPLE_XS)
+def _sample(rows, ys=_SAMPLE_YS):
+    """The sample key of a card picture given as its rows of BGR bytes, from the
+    sampled rows ys (the first ones, when the card is partly covered)."""
+    return b"".join(bytes(rows[y][3 * x:3 * x + 3]) for y in ys for x in _SAMPLE_XS)
 
 
 class CardFaces:
@@ -114,8 +116,13 @@ class CardFaces:
             raise RuntimeError("two card pictures look the same at the sampled points")
 
     def number(self, sample):
-        """0 for the back, 1 to 40 for a face, None for a picture that is none."""
-        return self.by_sample.get(sample)
+        """0 for the back, 1 to 40 for a face, None for a picture that is none. A
+        sample cut short (a card whose lower part another card covers) is matched
+        by its first rows, which tell every card from every other."""
+        if len(sample) == _SAMPLE_LENGTH:
+            return self.by_sample.get(sample)
+        found = [n for full, n in self.by_sample.items() if full.startswith(sample)]
+        return found[0] if len(found) == 1 else None
 
 
 def _read_bmp_rows(path):
@@ -180,7 +187,13 @@ class Board:
         self.layout = layout
         self.faces = faces
         self.report_shown = self._report_shown()
-        self.cards = [self._read(p) for p in range(POSITIONS)]
+        self.cards = [None] * POSITIONS
+        # The second row first: its cards cover the lower half of the first four.
+        for p in EXTRA_ROW:
+            self.cards[p] = self._read(p)
+        for p in range(POSITIONS):
+            if p not in EXTRA_ROW:
+                self.cards[p] = self._read(p, self._covered_from(p))
 
     def __repr__(self):
         c = self.cards
@@ -201,7 +214,15 @@ class Board:
         samples = [row[i:i + 3] for i in range(0, len(row), 3 * 6)]
         return sum(s != GREEN_BGR for s in samples) >= len(samples) - 1
 
-    def _read(self, position):
+    def _covered_from(self, position):
+        """The client row where a second-row card begins over this place, or None."""
+        if position not in TABLE_ROW[:len(EXTRA_ROW)]:
+            return None
+        below = EXTRA_ROW[TABLE_ROW.index(position)]
+        card = self.cards[below]
+        return self.layout.places[below][1] + card.offset if card.shown else None
+
+    def _read(self, position, covered_from=None):
         x, y = self.layout.places[position]
         if position in EXTRA_ROW:
             # Its top lies on the card above it: read its bottom edge.
@@ -213,15 +234,14 @@ class Board:
         first = y if position in PC_HAND else y - MOVE - 2
         for top in range(first, y + MOVE + 3):
             if self._is_card_row(x, top):
-                return self._card(x, top, y)
+                return self._card(x, top, y, covered_from)
         return Card()
 
-    def _card(self, x, top, place_y):
+    def _card(self, x, top, place_y, covered_from=None):
         offset = min((-MOVE, 0, MOVE), key=lambda o: abs(top - place_y - o))
-        rows = {y: self.picture.row(top + y, x, x + CARD_WIDTH) for y in _SAMPLE_YS if top + y < self.picture.height}
-        if len(rows) < len(_SAMPLE_YS):
-            return Card(offset, None, b"")
-        look = _sample(rows)
+        end = min(self.picture.height, covered_from if covered_from is not None else self.picture.height)
+        ys = [y for y in _SAMPLE_YS if top + y < end]
+        look = _sample({y: self.picture.row(top + y, x, x + CARD_WIDTH) for y in ys}, ys)
         return Card(offset, self.faces.number(look), look)
 
     def _report_shown(self):
