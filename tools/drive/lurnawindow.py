@@ -254,6 +254,14 @@ class Board:
                 return False
         return True
 
+    def under_report(self, position):
+        """Whether the shown score panel covers any of this place, raised or lowered."""
+        if not self.report_shown:
+            return False
+        x, y = self.layout.places[position]
+        px, py = self.layout.panel
+        return x < px + 300 and px < x + CARD_WIDTH and y - MOVE < py + 300 and py < y + CARD_HEIGHT + MOVE
+
     def report_covered(self):
         """Where the shown score panel does not show: the first green pixel inside
         its 300x300 square, or None."""
