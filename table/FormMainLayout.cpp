@@ -64,9 +64,9 @@ void BringToTop(HWND window) {
 }  // namespace
 
 void FormMain::BuildTable() {
+    BuildMenu();
     // Measured from the window itself: the form counts as created only once
     // this returns, and the menu bar has taken its height by now.
-    BuildMenu();
     int clientWidth = width;
     int clientHeight = height;
     RECT client{};
