@@ -1,6 +1,8 @@
-// The program's pictures, icon and sounds, read from the built program itself.
+// The program's pictures, icon, sounds, manifest and version, read from the built
+// program itself.
 #include <windows.h>
 
+#include "table/AboutData.h"
 #include "tests/win/app/ProgramPath.h"
 
 #include <gtest/gtest.h>
@@ -160,3 +162,39 @@ TEST_F(ProgramResources, LamentIsStereoOfAbout2Point1Seconds) {
 }
 
 }  // namespace
+
+TEST_F(ProgramResources, ManifestAsksForTheCurrentControlsAndNoDpiAwareness) {
+    const RawResource raw = Find(1, MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    ASSERT_NE(raw.data, nullptr);
+    const std::string manifest(reinterpret_cast<const char*>(raw.data), raw.size);
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
+    // Windows 7, 8, 8.1, and 10 and 11.
+    for (const char* os : {"35138b9a", "4a2f28e3", "1f676c76", "8e0f7a12"}) {
+        EXPECT_NE(manifest.find(std::string("{") + os), std::string::npos) << os;
+    }
+    // Laid out in pixels: Windows scales it on high-DPI screens.
+    EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);
+}
+
+TEST_F(ProgramResources, VersionNamesTheProductItsRightsAndItsFile) {
+    const std::wstring path = ProgramPath();
+    DWORD unused = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &unused);
+    ASSERT_GT(size, 0u);
+    std::string block(size, '\0');
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, &block[0]));
+    auto value = [&](const wchar_t* name) {
+        wchar_t* text = nullptr;
+        UINT length = 0;
+        const std::wstring query = std::wstring(L"\\StringFileInfo\\041004E4\\") + name;
+        if (!VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text) return std::string();
+        std::string narrow;
+        for (const wchar_t* p = text; *p; ++p) narrow.push_back(static_cast<char>(*p));
+        return narrow;
+    };
+    EXPECT_EQ(value(L"ProductName"), MyGame::ProductName);
+    EXPECT_EQ(value(L"ProductVersion"), MyGame::ProductVersion);
+    EXPECT_EQ(value(L"LegalCopyright"), MyGame::RightsLine);
+    EXPECT_EQ(value(L"OriginalFilename"), "LurnaGame.exe");
+}
