@@ -164,11 +164,7 @@ class Session:
 
     def exit_answered_yes(self):
         game = self.game
-        game.press_button("close")
-        wait_for_window(game, EXIT_TITLE, 5)
-        time.sleep(0.3)
-        subprocess.run(["xdotool", "key", "space"], check=True)
-        code = game.wait_exit(20)
+        code = close_answering_yes(game)
         self.log('"Chiudi", Yes: the program ended with exit code %d' % code)
         if code != 0:
             raise Failure("exit code %d, not 0" % code)
@@ -198,6 +194,16 @@ def about_ok_centre(x, y, width, height):
     left = (client_width - 219) // 2 - 40 + 209
     top = client_height - 50
     return x + border + left + 40, y + frame_height - border + top + 12
+
+
+def close_answering_yes(game):
+    """Presses "Chiudi", answers the exit question Yes (it has the focus) and
+    returns the program's exit code."""
+    game.press_button("close")
+    wait_for_window(game, EXIT_TITLE, 5)
+    time.sleep(0.3)
+    subprocess.run(["xdotool", "key", "space"], check=True)
+    return game.wait_exit(20)
 
 
 def wait_for_window(game, title, timeout):

@@ -274,11 +274,13 @@ class Board:
 
 
 class Game:
-    """One run of LurnaGame.exe of a build tree, started with the tree's wine-run so
-    that the exit code is the program's."""
+    """One run of LurnaGame.exe of a build tree (or of the exe given, a Unix or a
+    Windows path), started with the tree's wine-run so that the exit code is the
+    program's."""
 
-    def __init__(self, tree, log_path=None):
+    def __init__(self, tree, log_path=None, exe=None):
         self.tree = os.path.abspath(tree)
+        self.exe = exe or os.path.join(self.tree, "app", "LurnaGame.exe")
         self.screen = Screen()
         self.faces = CardFaces()
         self.log_path = log_path
@@ -295,8 +297,7 @@ class Game:
 
     def start(self):
         log = open(self.log_path, "w") if self.log_path else subprocess.DEVNULL
-        exe = os.path.join(self.tree, "app", "LurnaGame.exe")
-        self.process = subprocess.Popen([os.path.join(self.tree, "wine-run"), exe],
+        self.process = subprocess.Popen([os.path.join(self.tree, "wine-run"), self.exe],
                                         stdin=subprocess.DEVNULL, stdout=log, stderr=log)
         self.started_at = time.monotonic()
         return self.process
