@@ -31,6 +31,7 @@ OutFile "${OUTFILE}"
   InstallDir "$PROGRAMFILES\${NAME}"
   !define RegView 32
 !endif
+BrandingText "${NAME} ${VERSION}"
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
 
