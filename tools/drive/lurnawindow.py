@@ -73,7 +73,7 @@ class Layout:
         places += [(width - 305 + 65 * i, height - 121) for i in range(3)]
         places += [(28 + 65 * k, self.table_y) for k in range(9)]
         places.append((width - 305, 70))
-        places += [(28 + 65 * k, self.table_y + 50) for k in range(4)]
+        places += [(28 + 65 * k, self.table_y + 60) for k in range(4)]
         self.places = places
         right = width - 128
         self.buttons = {"play": (right, 20), "info": (right, 70), "close": (right, 120)}
