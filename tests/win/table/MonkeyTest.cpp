@@ -2,8 +2,10 @@
 // them: presses on every part of the table, clicks on the buttons that are
 // shown, every menu item, bursts of ticks, the About form with presses on its
 // parts, and the exit question answered No from all three of its routes. After
-// every event the window must show a consistent match. The choice leans toward
-// what moves a match on, so that hands and matches really end.
+// every event the window must show a consistent match. Only what a person
+// could press is pressed: shown cards and buttons, and nothing of the game
+// window while the About form keeps it disabled. The choice leans toward what
+// moves a match on, so that hands and matches really end.
 // LURNA_MONKEY_SEED=N replays the run of seed N; a failure names the seed, the
 // event number and the last events. LURNA_LONG_TESTS=1 sends ten times as many.
 #include "BoardCheck.h"
@@ -98,6 +100,8 @@ public:
             if (fault.empty()) fault = WindowFault();
             if (!fault.empty()) return Where() + ": " + fault;
             Count(before, Take());
+            // The window paints now and then, as between a person's presses;
+            // a paint after every event would take most of the run.
             if (tally.events % 500 == 0) ToolkitTest::Pump();
         }
         return "";
