@@ -113,8 +113,9 @@ public:
     std::unique_ptr<KTUtility::SubMenu> GuideItem;
     std::unique_ptr<KTUtility::SubMenu> HomeItem;
 
-    // The About window last shown; the ones before it wait on the toolkit's
-    // retired list until the message loop ends.
+    // The About window last shown. A closed one is freed when the next one is
+    // shown; one still open then waits on the toolkit's retired list until the
+    // message loop ends.
     std::unique_ptr<KTUtility::FormAbout> AboutForm;
     std::unique_ptr<KTUtility::Timer> TurnTimer;
 

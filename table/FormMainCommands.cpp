@@ -61,9 +61,16 @@ bool FormMain::ConfirmExit() {
 }
 
 void FormMain::ShowAbout() {
-    // The earlier window may still be handling its own last messages: it is
-    // freed only after the message loop.
-    if (AboutForm) KTUtility::RetireElement(AboutForm.release());
+    // A closed About form has handled its last message: the game window was
+    // disabled until it closed, so this press came after. Kept until the
+    // message loop ends, each would hold its fonts and picture for the rest of
+    // the program. One still open may be inside its own messages: only that
+    // one waits for the end of the loop.
+    if (AboutForm && AboutForm->destroyed) {
+        AboutForm.reset();
+    } else if (AboutForm) {
+        KTUtility::RetireElement(AboutForm.release());
+    }
     AboutForm = std::make_unique<KTUtility::FormAbout>(this);
     KTUtility::FormAbout& about = *AboutForm;
     about.pictureResource = AboutPicture;

@@ -59,7 +59,7 @@ void Form::Create() {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = backColor == 0xFFFFFFFF ? GetSysColorBrush(COLOR_BTNFACE) : CreateSolidBrush(backColor);
     windowClass.lpszClassName = className.c_str();
-    RegisterClassW(&windowClass);
+    classAtom = RegisterClassW(&windowClass);
     // The record outlives this call; its name must not point into a dead string.
     windowClass.lpszClassName = nullptr;
 

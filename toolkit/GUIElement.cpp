@@ -38,6 +38,12 @@ GUIElement::~GUIElement() {
     ForgetElement(this);
     // A window that outlives its element must no longer reach the toolkit.
     if (created && windowHandle && !destroyed && IsWindow(windowHandle)) ReleaseWindow(*this);
+    // The class goes with the element, and with it the background brush and
+    // the small icon the system made for it. While a window of the class is
+    // left it stays registered: the call fails and changes nothing.
+    if (classAtom) {
+        UnregisterClassW(reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(classAtom)), windowClass.hInstance);
+    }
 }
 
 void GUIElement::SetSize(int newWidth, int newHeight) {

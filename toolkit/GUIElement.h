@@ -86,6 +86,9 @@ public:
     HWND windowHandle = nullptr;
     HINSTANCE instanceHandle = nullptr;
     WNDCLASSW windowClass{};
+    // The class registered for this element's window alone (every form and
+    // panel has one); 0 when none.
+    ATOM classAtom = 0;
     FontDescription* font = nullptr;
     int width = 100;
     int height = 50;

@@ -63,7 +63,7 @@ void PanelChildren::Create() {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = backColor == kNoColor ? GetSysColorBrush(COLOR_BTNFACE) : CreateSolidBrush(backColor);
     windowClass.lpszClassName = className.c_str();
-    RegisterClassW(&windowClass);
+    classAtom = RegisterClassW(&windowClass);
     windowClass.lpszClassName = nullptr;  // the name dies with this call
 
     DWORD extended = floating ? WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME : 0;

@@ -82,10 +82,13 @@ void GameWindow::Tick() {
 }
 
 void GameWindow::Press(int position) {
-    HWND card = form_->CardPositions[position]->windowHandle;
-    const LPARAM inside = MAKELPARAM(12, 14);
-    SendMessageW(card, WM_LBUTTONDOWN, MK_LBUTTON, inside);
-    SendMessageW(card, WM_LBUTTONUP, 0, inside);
+    PressWindow(form_->CardPositions[position]->windowHandle, POINT{12, 14});
+}
+
+void GameWindow::PressWindow(HWND window, POINT at) {
+    const LPARAM inside = MAKELPARAM(at.x, at.y);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    SendMessageW(window, WM_LBUTTONUP, 0, inside);
 }
 
 void GameWindow::Click(KTUtility::Button& button) {

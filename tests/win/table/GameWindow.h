@@ -64,6 +64,8 @@ public:
     void Tick();
     // The left button pressed and released inside a card picture.
     void Press(int position);
+    // The left button pressed and released at a point of a window's client area.
+    void PressWindow(HWND window, POINT at);
     // A click on a button: the button itself sends the command to its parent.
     void Click(KTUtility::Button& button);
     // A menu item chosen: the command the menu sends to the form.

@@ -240,16 +240,20 @@ std::string MatchDriver::PressRandomCard() {
 
 std::string MatchDriver::PressChecked(int position) {
     if (position < 0) return "no card shown to press" + Where("a press");
-    MyGame::FormMain& form = game_.Form();
-    const Before before = Take();
-    const bool canCapture =
-        !MyGame::FindCaptures(form, MyGame::CardValue(before.view.cards[position].card)).empty();
     // The timer runs on in the player's turn: a few ticks come before the
     // press, and are judged with it (they must change nothing).
     const int ticks = static_cast<int>(choices_() % 3);
     for (int i = 0; i < ticks; ++i) game_.Tick();
     counts.ticks += ticks;
-    if (form.Match.PcTickCount != 0) return "the PC counts ticks in the player's turn" + Where("a tick");
+    if (game_.Form().Match.PcTickCount != 0) return "the PC counts ticks in the player's turn" + Where("a tick");
+    return PressAt(position);
+}
+
+std::string MatchDriver::PressAt(int position) {
+    MyGame::FormMain& form = game_.Form();
+    const Before before = Take();
+    const bool canCapture =
+        !MyGame::FindCaptures(form, MyGame::CardValue(before.view.cards[position].card)).empty();
     game_.Press(position);
     ++counts.presses;
     const Before after = Take();

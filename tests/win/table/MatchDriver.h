@@ -49,6 +49,9 @@ public:
     std::string PlayToEnd();
     // One checked press on a shown card picked at random.
     std::string PressRandomCard();
+    // One checked press on a shown card at any moment: the PC's turn, the score
+    // panel and the idle board included. Picked table cards become marks.
+    std::string PressAt(int position);
     // Clicks "ABBANDONA" and checks the idle board.
     std::string Abandon();
 
