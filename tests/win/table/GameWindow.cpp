@@ -8,7 +8,15 @@
 #include "toolkit/Image.h"
 #include "toolkit/Timer.h"
 
+#include <cstdlib>
+#include <cstring>
+
 namespace TableTest {
+
+bool LongTests() {
+    const char* value = std::getenv("LURNA_LONG_TESTS");
+    return value && std::strcmp(value, "1") == 0;
+}
 
 namespace {
 

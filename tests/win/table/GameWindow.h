@@ -22,6 +22,10 @@ class Button;
 
 namespace TableTest {
 
+// Whether the long variants of the monkey and the soak are asked for
+// (LURNA_LONG_TESTS=1, which scripts/test --long sets).
+bool LongTests();
+
 // One call of the message box.
 struct Question {
     HWND owner;

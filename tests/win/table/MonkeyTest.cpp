@@ -28,7 +28,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <deque>
 #include <iostream>
 #include <random>
@@ -65,11 +64,6 @@ struct Tally {
     long questions[3] = {};
     long shellCalls = 0;
 };
-
-bool LongTests() {
-    const char* value = std::getenv("LURNA_LONG_TESTS");
-    return value && std::strcmp(value, "1") == 0;
-}
 
 unsigned SeedFromEnvironment() {
     const char* value = std::getenv("LURNA_MONKEY_SEED");
@@ -407,7 +401,7 @@ private:
 }  // namespace
 
 TEST(GameWindowMonkey, RandomEventsOfEveryKindKeepTheWindowConsistent) {
-    const long events = LongTests() ? 200000 : 20000;
+    const long events = TableTest::LongTests() ? 200000 : 20000;
     const unsigned seed = SeedFromEnvironment();
     Monkey monkey(seed);
     const auto start = std::chrono::steady_clock::now();

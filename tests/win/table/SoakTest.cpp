@@ -21,7 +21,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -44,8 +43,7 @@ constexpr std::size_t Mebibyte = 1024 * 1024;
 constexpr std::size_t MemorySlack = 256 * 1024;
 
 int Matches() {
-    const char* longTests = std::getenv("LURNA_LONG_TESTS");
-    return longTests && std::strcmp(longTests, "1") == 0 ? 5000 : 500;
+    return TableTest::LongTests() ? 5000 : 500;
 }
 
 struct Reading {
