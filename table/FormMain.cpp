@@ -45,19 +45,31 @@ FormMain::FormMain(HINSTANCE instance, const std::string& title)
     StatusFont->bold = true;
     // Create sends the form's font to the window.
     font = FormFont.get();
-    SetSize(FormWidth, FormHeight);
     SetText(title);
     // No maximize box, and so no sizing border: the table is laid out once.
     minimizeBox = true;
     maximizeBox = false;
+    const SIZE outer = OuterSizeFor(FormWidth, FormHeight);
+    SetSize(outer.cx, outer.cy);
     onCreate = ForwardCreate;
     onClosing = ForwardClosing;
     SetBackColor(TableGreen);
+    // Only stored before the window exists: Create gives it to the window
+    // class, whose big icon is the one the taskbar and Alt+Tab show.
+    SetIcon(ProgramIcon);
     // Builds the table inside the window's creation and shows the window.
     Create();
     SetIcon(ProgramIcon);
-    // The layout keeps the client size measured during creation.
+    // The table is laid out for this client area. The window was made at about
+    // its size already; the frame and the menu bar of the running system may
+    // still differ from the computed ones.
     SetClientSize(FormWidth, FormHeight);
+}
+
+SIZE FormMain::OuterSizeFor(int clientWidth, int clientHeight) const {
+    RECT outer{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&outer, WindowStyle(), TRUE, ExtendedStyle());
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
 }
 
 FormMain::~FormMain() {

@@ -11,6 +11,7 @@
 
 #include "game/Board.h"
 #include "game/MatchController.h"
+#include "table/ClosingClick.h"
 #include "toolkit/Form.h"
 
 #include <memory>
@@ -55,6 +56,11 @@ public:
     void OnTurnTimer();
     void OnMenuCommand(KTUtility::SubMenu* item);
     void OnCardClicked(KTUtility::GUIElement* element);
+    // The left button down on "Continua", at this point of the screen.
+    void OnContinuePressed(POINT at);
+    // Whether a card press at this point of the screen, now, is the second
+    // press of the double-click whose first closed the score panel.
+    bool IsRestOfClosingClick(POINT at) const;
     void OnButtonCommand(KTUtility::Button* button);
 
     // Board: the match shown on the elements.
@@ -120,6 +126,8 @@ public:
     std::unique_ptr<KTUtility::Timer> TurnTimer;
 
 private:
+    // The window's outer size for this client area with the menu bar.
+    SIZE OuterSizeFor(int clientWidth, int clientHeight) const;
     void BuildMenu();
     void BuildTotals();
     void BuildCardPositions(int clientWidth, int clientHeight);
@@ -134,6 +142,7 @@ private:
 
     // Each card position's own place in the layout, which moves are relative to.
     POINT places_[PositionCount] = {};
+    ClosingClick closingClick_;
 };
 
 }  // namespace MyGame

@@ -21,6 +21,14 @@ void FormMain::OnCardClicked(KTUtility::GUIElement* element) {
     Match.OnCardClicked(static_cast<int>(element->controlId));
 }
 
+void FormMain::OnContinuePressed(POINT at) {
+    closingClick_.Pressed(at, static_cast<DWORD>(GetMessageTime()));
+}
+
+bool FormMain::IsRestOfClosingClick(POINT at) const {
+    return closingClick_.IsSecondPress(at, static_cast<DWORD>(GetMessageTime()));
+}
+
 void FormMain::OnMenuCommand(KTUtility::SubMenu* item) {
     if (!item) return;
     if (item->controlId == ExitItem->controlId) {
@@ -46,6 +54,7 @@ void FormMain::OnButtonCommand(KTUtility::Button* button) {
     } else if (button->controlId == InfoButton->controlId) {
         ShowAbout();
     } else if (button->controlId == ContinueButton->controlId) {
+        closingClick_.Fired();
         Match.ContinueAfterHand();
     }
 }
@@ -61,16 +70,11 @@ bool FormMain::ConfirmExit() {
 }
 
 void FormMain::ShowAbout() {
-    // A closed About form has handled its last message: the game window was
-    // disabled until it closed, so this press came after. Kept until the
-    // message loop ends, each would hold its fonts and picture for the rest of
-    // the program. One still open may be inside its own messages: only that
-    // one waits for the end of the loop.
-    if (AboutForm && AboutForm->destroyed) {
-        AboutForm.reset();
-    } else if (AboutForm) {
-        KTUtility::RetireElement(AboutForm.release());
-    }
+    // Never freed here: this press may come from a message loop that runs
+    // inside one of the earlier form's own handlers (a link whose shell call
+    // waits), which must find its form alive when it returns. The message loop
+    // frees it between two messages once it is closed.
+    if (AboutForm) KTUtility::RetireElement(AboutForm.release());
     AboutForm = std::make_unique<KTUtility::FormAbout>(this);
     KTUtility::FormAbout& about = *AboutForm;
     about.pictureResource = AboutPicture;

@@ -24,8 +24,23 @@ constexpr int ReportWidth = 300;
 constexpr int ReportTop = 110;
 constexpr int ReportLineStep = 18;
 
-int ForwardCardPress(KTUtility::GUIElement* element, HWND, int, int) {
-    if (auto* form = dynamic_cast<FormMain*>(element->parent)) form->OnCardClicked(element);
+POINT OnScreen(HWND window, int atX, int atY) {
+    POINT at{atX, atY};
+    ClientToScreen(window, &at);
+    return at;
+}
+
+int ForwardCardPress(KTUtility::GUIElement* element, HWND window, int atX, int atY) {
+    auto* form = dynamic_cast<FormMain*>(element->parent);
+    if (form && !form->IsRestOfClosingClick(OnScreen(window, atX, atY))) form->OnCardClicked(element);
+    return 0;
+}
+
+// "Continua" sits in the score panel.
+int ForwardContinuePress(KTUtility::GUIElement* element, HWND window, int atX, int atY) {
+    if (auto* form = dynamic_cast<FormMain*>(element->parent->parent)) {
+        form->OnContinuePressed(OnScreen(window, atX, atY));
+    }
     return 0;
 }
 
@@ -65,15 +80,10 @@ void BringToTop(HWND window) {
 
 void FormMain::BuildTable() {
     BuildMenu();
-    // Measured from the window itself: the form counts as created only once
-    // this returns, and the menu bar has taken its height by now.
-    int clientWidth = width;
-    int clientHeight = height;
-    RECT client{};
-    if (windowHandle && GetClientRect(windowHandle, &client)) {
-        clientWidth = client.right;
-        clientHeight = client.bottom;
-    }
+    // Laid out for the client area the window ends with: the constructor sets
+    // it once the window exists, and nothing is laid out again.
+    const int clientWidth = FormWidth;
+    const int clientHeight = FormHeight;
 
     TitleImage = std::make_unique<KTUtility::Image>(this, TitlePicture);
     TitleImage->SetSize(200, 60);
@@ -247,6 +257,7 @@ void FormMain::BuildReportPanel(int clientWidth) {
     ContinueButton->SetSize(ButtonWidth, ButtonHeight);
     ContinueButton->SetPosition(190, 250);
     ContinueButton->commandHandler = ForwardButton;
+    ContinueButton->onLeftButtonDown = ForwardContinuePress;
     ContinueButton->font = FormFont.get();
     ContinueButton->Create();
 

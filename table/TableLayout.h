@@ -1,12 +1,14 @@
 // Sizes, places and colours of the game window, in client pixels of the parent.
-// The hand row of the player, the table row and the buttons keep their distances
-// from the client edges measured while the window is created.
+// The table is laid out for the client area of FormWidth by FormHeight that the
+// window has once made: the player's hand, the status line and the buttons keep
+// their distances from its edges.
 #pragma once
 
 #include <windows.h>
 
 namespace MyGame {
 
+// The client area.
 constexpr int FormWidth = 640;
 constexpr int FormHeight = 480;
 constexpr COLORREF TableGreen = 0x008000;

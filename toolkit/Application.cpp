@@ -26,6 +26,10 @@ void FreeRetired() {
     for (GUIElement* element : retired) delete element;
 }
 
+bool IsClosed(const GUIElement* element) {
+    return !element || !element->windowHandle || element->destroyed;
+}
+
 }  // namespace
 
 void MessageLoop(Form* mainForm) {
@@ -36,6 +40,7 @@ void MessageLoop(Form* mainForm) {
             if (mainForm && mainForm->dialog && IsDialogMessageW(mainForm->windowHandle, &message)) continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
+            FreeClosedRetired();
         }
     }
     FreeRetired();
@@ -43,6 +48,17 @@ void MessageLoop(Form* mainForm) {
 
 void RetireElement(GUIElement* element) {
     Retired().push_back(element);
+}
+
+void FreeClosedRetired() {
+    std::vector<GUIElement*>& retired = Retired();
+    if (retired.empty()) return;
+    std::vector<GUIElement*> closed;
+    std::vector<GUIElement*> open;
+    for (GUIElement* element : retired) (IsClosed(element) ? closed : open).push_back(element);
+    // Freeing an element may retire others: the list is settled first.
+    retired.swap(open);
+    for (GUIElement* element : closed) delete element;
 }
 
 bool ShellOpen(const std::string& target) {

@@ -10,12 +10,10 @@ namespace KTUtility {
 class GUIElement;
 class PanelChildren;
 class SubMenu;
-class Timer;
 
 // Run-time type tests: the element as that class, or null.
 PanelChildren* AsPanel(GUIElement* element);
 SubMenu* AsSubMenu(GUIElement* element);
-Timer* AsTimer(GUIElement* element);
 
 // WM_DRAWITEM: paints the owner-drawn button of control id `id`; false leaves
 // the message to default processing.
@@ -31,7 +29,9 @@ bool ScrollPanelByWheel(HWND window, WPARAM wParam);
 // its command handler.
 void ChooseMenuItem(SubMenu* item);
 
-// A tick of the timer: calls its tick handler.
-void TickTimer(Timer* timer);
+// WM_TIMER received by `window`: calls the tick handler of the timer with that
+// id when it is set on that window. Any window can be sent a WM_TIMER of any
+// id; only the timer's own parent window ticks it.
+void TickTimer(HWND window, UINT_PTR id);
 
 }  // namespace KTUtility

@@ -1,6 +1,7 @@
 #include "toolkit/Timer.h"
 
 #include "toolkit/ControlHooks.h"
+#include "toolkit/Registry.h"
 #include "toolkit/WindowProcedure.h"
 
 namespace KTUtility {
@@ -47,12 +48,10 @@ void Timer::Stop() {
     running = false;
 }
 
-Timer* AsTimer(GUIElement* element) {
-    return dynamic_cast<Timer*>(element);
-}
-
-void TickTimer(Timer* timer) {
-    if (timer->tickHandler) timer->tickHandler(timer);
+void TickTimer(HWND window, UINT_PTR id) {
+    auto* timer = dynamic_cast<Timer*>(FindById(static_cast<UINT>(id)));
+    if (!timer || !timer->tickHandler || ParentWindow(timer) != window) return;
+    timer->tickHandler(timer);
 }
 
 }  // namespace KTUtility

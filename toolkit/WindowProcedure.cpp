@@ -159,18 +159,23 @@ void OnHotKey(GUIElement* element, WPARAM id) {
     }
 }
 
+// One hover and leave request at a time, until its WM_MOUSELEAVE or until its
+// window goes: a window destroyed first never gets the leave, and a request
+// thought pending for good would stop hover and leave everywhere.
 void TrackMouse(HWND window) {
     DispatchState& state = Dispatch();
-    if (state.mouseTracking) return;
+    if (state.trackedWindow) return;
     TRACKMOUSEEVENT request{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, window, HOVER_DEFAULT};
-    state.mouseTracking = TrackMouseEvent(&request) != FALSE;
+    if (TrackMouseEvent(&request)) state.trackedWindow = window;
 }
 
 // Handles one message for the element; true when the message is consumed and
 // `result` is the procedure's answer, false for default processing.
 bool Handle(GUIElement* element, HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     DispatchState& state = Dispatch();
-    if (message == WM_MOUSELEAVE) state.mouseTracking = false;
+    if (message == WM_MOUSELEAVE || (message == WM_DESTROY && window == state.trackedWindow)) {
+        state.trackedWindow = nullptr;
+    }
     if (!element) return false;
     switch (message) {
     case WM_CREATE:
@@ -240,7 +245,7 @@ bool Handle(GUIElement* element, HWND window, UINT message, WPARAM wParam, LPARA
         OnCommand(wParam, lParam);
         return false;
     case WM_TIMER:
-        if (Timer* timer = AsTimer(FindById(static_cast<UINT>(wParam)))) TickTimer(timer);
+        TickTimer(window, wParam);
         return false;
     case WM_HSCROLL:
     case WM_VSCROLL:
@@ -259,10 +264,14 @@ bool Handle(GUIElement* element, HWND window, UINT message, WPARAM wParam, LPARA
         element->OnMouseMove(SignedLow(lParam), SignedHigh(lParam));
         TrackMouse(window);
         return false;
-    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDOWN: {
+        // Read before the callback: what it does may free the element (a
+        // press that closes the form it lies on).
+        GUIElement* panel = AsPanel(element) ? element : nullptr;
         element->OnLeftButtonDown(SignedLow(lParam), SignedHigh(lParam));
-        state.wheelPanel = AsPanel(element) ? element : nullptr;
+        state.wheelPanel = panel;
         return false;
+    }
     case WM_LBUTTONUP:
         element->OnLeftButtonUp(SignedLow(lParam), SignedHigh(lParam));
         return false;
@@ -308,6 +317,9 @@ void ForgetElement(const GUIElement* element) {
     if (state.activeForm == element) state.activeForm = nullptr;
     if (state.activePanel == element) state.activePanel = nullptr;
     if (state.wheelPanel == element) state.wheelPanel = nullptr;
+    // Its window may outlive it, released from the toolkit: the leave would
+    // never come back here.
+    if (element->windowHandle && state.trackedWindow == element->windowHandle) state.trackedWindow = nullptr;
 }
 
 void SubclassControl(GUIElement& element) {

@@ -26,7 +26,7 @@ struct DispatchState {
     Form* activeForm = nullptr;         // the form that last became the foreground window
     GUIElement* activePanel = nullptr;  // the floating panel that last did
     GUIElement* wheelPanel = nullptr;   // the panel the wheel scrolls over other windows
-    bool mouseTracking = false;         // a hover and leave request is pending
+    HWND trackedWindow = nullptr;       // the window of the pending hover and leave request
     HCURSOR waitCursor = nullptr;
     HCURSOR handCursor = nullptr;
 };

@@ -1,9 +1,10 @@
 """A person's session on the real LurnaGame.exe under Wine, driven with real mouse
 presses and keys on the X screen and checked from the pixels after every event:
 "GIOCA", a whole hand to the score panel with the PC's paced moves between the
-presses, "Continua" and the next hand, begun by the PC, until the player has had
-to pick table cards (or to its end), "Info" and its OK, "Chiudi" answered No, a
-move to show the game goes on, then "Chiudi" answered Yes and the exit code. Pictures of each stage are saved under <tree>/e2e/.
+presses, "Continua" and the next hand, begun by the PC, to its end, "Info" and
+its OK, "Chiudi" answered No, a double-click on "Continua" that must deal the
+third hand and play none of the player's cards, a move to show the game goes
+on, then "Chiudi" answered Yes and the exit code. Pictures of each stage are saved under <tree>/e2e/.
 
 Fails on a crash, a hang (every wait is bounded), a press that must change the
 screen and does not, a board that is not what the move must leave, the score
@@ -23,6 +24,9 @@ from lurnaplay import HandPlayer, NO_CHANGE_WAIT  # noqa: E402
 
 ABOUT_TITLE = "Info..."
 EXIT_TITLE = "Uscita"
+# Between the two clicks of a double-click: well inside the system's 500 ms, and
+# long enough for the first click to take the score panel away.
+DOUBLE_CLICK_GAP = 0.15
 
 
 class Session:
@@ -63,21 +67,19 @@ class Session:
         board = player.play_hand(True, board)
         self.log_hand(player)
         self.check_report(board)
-        # The next hand, begun by the PC, goes on until the player has had to pick
-        # table cards at least once in the session (or to its end).
+        # The next hand, begun by the PC, to its end.
         board = self.press_continue(player)
-        board = player.play_hand(False, board, stop=lambda: player.pickings > 0)
+        board = player.play_hand(False, board)
         self.log_hand(player)
-        if board.report_shown:
-            self.check_report(board, "score-2.png")
+        self.check_report(board, "score-2.png")
         self.about(board)
         self.exit_answered_no(board)
-        if board.report_shown:
-            board = self.press_continue(player)
-        else:
-            board = player.player_move(board)
-            board = player.pc_move(board, since=player.pressed_at)
-        self.log("the game goes on after the exit question: %r" % board)
+        # The third hand is the player's to begin: "Continua" lies over the
+        # player's hand, and a double-click on it must deal and play nothing.
+        board = self.double_click_continue(player)
+        board = player.player_move(board)
+        board = player.pc_move(board, since=player.pressed_at)
+        self.log("the game goes on after the exit question and the double-click: %r" % board)
         self.exit_answered_yes()
 
     def log_hand(self, player):
@@ -126,6 +128,29 @@ class Session:
             raise Failure('the score panel stays after "Continua"')
         player.check_deal(board, 1)
         self.log('"Continua": a new hand: %r' % board)
+        return board
+
+    def double_click_continue(self, player):
+        """A real double-click on "Continua": its first click deals the next hand,
+        and the second press lands on the player's card uncovered under the
+        pointer, which must stay in the hand."""
+        game = self.game
+        x, y = game.layout.button_centre("continue")
+        before = game.grab()
+        game.click_client(x, y)
+        time.sleep(DOUBLE_CLICK_GAP)
+        game.click_client(x, y)
+        if game.wait_change(before, 3) is None:
+            raise Failure('nothing changed on the screen after a double-click on "Continua"')
+        # Long enough for a played card to reach the table.
+        board = game.board(game.settled(quiet=NO_CHANGE_WAIT))
+        if board.report_shown:
+            raise Failure('the score panel stays after a double-click on "Continua"')
+        if len(board.shown(PLAYER_HAND)) != 3:
+            raise Failure('the second press of a double-click on "Continua" played a card: %r' % board)
+        player.check_deal(board, 1)
+        self.save("double-click.png", game.grab_frame())
+        self.log('a double-click on "Continua": a new hand, nothing played: %r' % board)
         return board
 
     def about(self, board):

@@ -3,13 +3,9 @@ window on the X screen, presses with real mouse events (XTest, as xdotool sends
 them) and keys (xdotool), takes pictures and reads from the pixels what the table
 shows.
 
-The game lays its table out for the client size that it measures while its window
-is being created (the window is 640x480 then, frame and menu bar included) and
-only afterwards grows the client area to 640x480. So the layout's width W and
-height H are 640 and 480 less the frame: the outer window, which Wine draws itself
-on an unmanaged prefix, is 640x480 plus that same frame. The client area on the
-screen is the bounding box of the table's pure green; both are checked against
-the pixels when the window is found."""
+The game lays its table out for its 640x480 client area. The client area on the
+screen is the bounding box of the table's pure green; it and the layout are
+checked against the pixels when the window is found."""
 
 import os
 import re
@@ -62,8 +58,8 @@ def window_geometry(window):
 
 
 class Layout:
-    """Where the game placed its elements, in client pixels, for the client size
-    width x height that it measured while its window was created."""
+    """Where the game placed its elements, in client pixels, for a client area of
+    width x height."""
 
     def __init__(self, width, height):
         self.width = width
@@ -348,7 +344,7 @@ class Game:
             return False
         self.frame = (x, y, width, height)
         self.origin = (x + box[0], y + box[1])
-        self.layout = Layout(2 * CLIENT_WIDTH - width, 2 * CLIENT_HEIGHT - height)
+        self.layout = Layout(CLIENT_WIDTH, CLIENT_HEIGHT)
         return self._layout_matches()
 
     def _layout_matches(self):

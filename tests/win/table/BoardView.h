@@ -45,10 +45,14 @@ BoardView ReadBoard(const MyGame::FormMain& form);
 // empty when they show the same.
 std::vector<std::string> Differences(const BoardView& before, const BoardView& after);
 
+// The client area the game window ends with, which its table is laid out for.
+constexpr int ClientWidth = 640;
+constexpr int ClientHeight = 480;
+
 // The layout of a client area of width w and height h, computed here from the
 // stated offsets: every position's place and the table row.
 struct Places {
-    Places(int w, int h);
+    Places(int w = ClientWidth, int h = ClientHeight);
     int tableRowY;
     POINT card[MyGame::PositionCount];
 };

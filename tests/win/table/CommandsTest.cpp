@@ -6,6 +6,7 @@
 #include "table/FormMain.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
+#include "toolkit/CellControl.h"
 #include "toolkit/FormAbout.h"
 #include "toolkit/Label.h"
 #include "toolkit/Registry.h"
@@ -27,7 +28,54 @@ std::wstring ClassName(HWND window) {
     return name;
 }
 
+// A message loop as the system runs one inside a call: it dispatches, and it
+// knows nothing of the toolkit's retired elements.
+void SystemPump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// A shell that runs a message loop while it opens the page (it may show a
+// message box, or wait on the browser). Meanwhile the player closes the About
+// form and presses "Info" again.
+MyGame::FormMain* pressedAgainOn = nullptr;
+HINSTANCE WINAPI ShellThatPumps(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT) {
+    PostMessageW(pressedAgainOn->AboutForm->okButton->windowHandle, BM_CLICK, 0, 0);
+    SystemPump();
+    PostMessageW(pressedAgainOn->InfoButton->windowHandle, BM_CLICK, 0, 0);
+    SystemPump();
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+}
+
 }  // namespace
+
+// The link's press is still being handled when its form is closed and
+// replaced: the form and the link must outlive that press, and the closed form
+// is freed afterwards, between two messages.
+TEST(GameWindowCommands, AnAboutFormClosedAndReplacedWhileItsLinkOpensThePageIsFreedOnlyAfterThePress) {
+    GameWindow game;
+    MyGame::FormMain& form = game.Form();
+    game.Click(*form.InfoButton);
+    ToolkitTest::Pump();
+    KTUtility::FormAbout* first = form.AboutForm.get();
+    const UINT firstOk = first->okButton->controlId;
+    pressedAgainOn = &form;
+    KTUtility::shellExecute = ShellThatPumps;
+
+    game.PressWindow(first->webLink->windowHandle, POINT{5, 5});
+    ASSERT_NE(form.AboutForm.get(), first) << "\"Info\" made a new About form during the shell's loop";
+    ToolkitTest::Pump();
+    EXPECT_EQ(KTUtility::FindById(firstOk), nullptr) << "the closed form is freed once the press is over";
+    ASSERT_NE(form.AboutForm, nullptr);
+    EXPECT_TRUE(IsWindowVisible(form.AboutForm->windowHandle));
+    EXPECT_FALSE(IsWindowEnabled(game.Window()));
+    game.Click(*form.AboutForm->okButton);
+    ToolkitTest::Pump();
+    EXPECT_TRUE(IsWindowEnabled(game.Window()));
+}
 
 TEST(GameWindowCommands, InfoOpensAnAboutFormThatDisablesTheGameUntilItsOkAndEachPressMakesANewOne) {
     GameWindow game;

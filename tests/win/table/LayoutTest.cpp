@@ -1,6 +1,6 @@
 // The game window as it opens: where every element sits, computed here from the
-// client size measured while the window was being created, what the table
-// shows before any match, and the colours of the buttons on the screen.
+// client size the window ends with, what the table shows before any match, the
+// program's icon, and the colours of the buttons on the screen.
 #include "BoardCheck.h"
 #include "BoardView.h"
 #include "GameWindow.h"
@@ -46,19 +46,19 @@ int CountInside(const TableTest::ScreenImage& image, HWND form, HWND button, COL
 
 }  // namespace
 
-TEST(GameWindowLayout, EveryElementSitsWhereTheCreationClientSizePutsItAndTheTableStartsIdle) {
+TEST(GameWindowLayout, EveryElementSitsWhereTheFinalClientSizePutsItAndTheTableStartsIdle) {
     GameWindow game;
     MyGame::FormMain& form = game.Form();
-    const int w = game.creationClient.cx;
-    const int h = game.creationClient.cy;
-    ASSERT_GT(w, 0);
-    ASSERT_GT(h, 0);
-    // The client size is set after the contents were built, and they stay.
+    // The table is laid out for the client area the window ends with. The
+    // window is made at that size already, so it does not grow once shown.
+    const int w = TableTest::ClientWidth;
+    const int h = TableTest::ClientHeight;
     RECT client{};
     GetClientRect(game.Window(), &client);
-    EXPECT_EQ(client.right, 640);
-    EXPECT_EQ(client.bottom, 480);
-    EXPECT_FALSE(w == 640 && h == 480) << "the creation client size should be the frame's, not the final one";
+    EXPECT_EQ(client.right, w);
+    EXPECT_EQ(client.bottom, h);
+    EXPECT_EQ(game.creationClient.cx, w);
+    EXPECT_EQ(game.creationClient.cy, h);
 
     const TableTest::Places places(w, h);
     EXPECT_EQ(form.Match.TableRowY, (h - 121 + 175) / 2 - 50);
@@ -77,6 +77,8 @@ TEST(GameWindowLayout, EveryElementSitsWhereTheCreationClientSizePutsItAndTheTab
     ExpectBox(form.PlayerLabel->windowHandle, 298, 35, 90, 22, "player label");
     ExpectBox(form.PlayerTotalCell->windowHandle, 388, 35, 50, 22, "player total");
     ExpectBox(form.StatusCell->windowHandle, 10, h - 60, w / 2, 45, "status");
+    // The status line is read whole while the score panel waits for "Continua".
+    EXPECT_GE(BoxInParent(form.StatusCell->windowHandle).top, BoxInParent(form.ReportPanel->windowHandle).bottom);
     ExpectBox(form.ReportPanel->windowHandle, (w - 300) / 2, 110, 300, 300, "score panel");
     ExpectBox(form.ReportHeading->windowHandle, 75, 10, 150, 25, "report heading");
     ExpectBox(form.PcReportTitle->windowHandle, 10, 40, 200, 18, "PC report title");
@@ -103,6 +105,21 @@ TEST(GameWindowLayout, EveryElementSitsWhereTheCreationClientSizePutsItAndTheTab
     EXPECT_EQ(WindowText(form.ContinueButton->windowHandle), L"Continua");
     EXPECT_EQ(WindowText(form.InfoButton->windowHandle), L"Info");
     EXPECT_EQ(WindowText(form.CloseButton->windowHandle), L"Chiudi");
+}
+
+// Alt+Tab and, on most settings, the taskbar show the window's big icon: the
+// one set with WM_SETICON, or the class's when none was (WM_GETICON then
+// answers null).
+TEST(GameWindowLayout, TheWindowsBigIconAndSmallIconAreTheProgramsIcon) {
+    GameWindow game;
+    const HICON program = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1005));
+    ASSERT_NE(program, nullptr);
+    auto bigIcon = reinterpret_cast<HICON>(SendMessageW(game.Window(), WM_GETICON, ICON_BIG, 0));
+    if (!bigIcon) bigIcon = reinterpret_cast<HICON>(GetClassLongPtrW(game.Window(), GCLP_HICON));
+    EXPECT_EQ(bigIcon, program);
+    EXPECT_NE(bigIcon, LoadIconW(nullptr, IDI_APPLICATION));
+    const auto smallIcon = reinterpret_cast<HICON>(SendMessageW(game.Window(), WM_GETICON, ICON_SMALL, 0));
+    EXPECT_EQ(smallIcon, program);
 }
 
 TEST(GameWindowLayout, ThePlayButtonIsWhiteOnRedAndTheOtherButtonsBlackOnGreyOnTheScreen) {

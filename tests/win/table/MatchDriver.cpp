@@ -75,7 +75,7 @@ struct MatchDriver::Before {
 };
 
 MatchDriver::MatchDriver(GameWindow& game, Player player, unsigned choices)
-    : places(game.creationClient.cx, game.creationClient.cy), game_(game), player_(player), choices_(choices) {}
+    : game_(game), player_(player), choices_(choices) {}
 
 MatchDriver::Before MatchDriver::Take() const {
     const MyGame::MatchController& match = game_.Form().Match;

@@ -130,7 +130,7 @@ std::string PlayMatch(GameWindow& game, unsigned seed) {
     TableTest::BoardFacts ended;
     ended.matchStarted = true;
     const std::string fault = TableTest::CheckBoard(
-        view, form, TableTest::Places(game.creationClient.cx, game.creationClient.cy), ended);
+        view, form, TableTest::Places(), ended);
     if (!fault.empty()) return fault;
     if (view.status != L"Hai vinto!!" && view.status != L"Hai perso..") {
         return "the match ended with \"" + KTUtility::Narrow(view.status) + "\"";

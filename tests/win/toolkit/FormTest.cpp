@@ -326,7 +326,27 @@ TEST(Dispatch, MouseCoordinatesAreSigned) {
     EXPECT_EQ(lastX, -5);
     EXPECT_EQ(lastY, 7);
     SendMessageW(form->windowHandle, WM_MOUSELEAVE, 0, 0);
-    EXPECT_FALSE(Dispatch().mouseTracking);
+    EXPECT_EQ(Dispatch().trackedWindow, nullptr);
+}
+
+// A move over a window asks the system for its hover and leave, one request
+// at a time; the window goes before its leave comes. The next window moved
+// over must ask for its own: a request thought pending for the gone window
+// would stop hover and leave for every window for good.
+TEST(Dispatch, AWindowDestroyedBeforeItsMouseLeaveDoesNotStopHoverAndLeaveElsewhere) {
+    auto form = MakeForm();
+    Button gone(form.get(), "1");
+    Button next(form.get(), "2");
+    next.SetPosition(200, 0);
+    gone.Create();
+    next.Create();
+    SendMessageW(gone.windowHandle, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ASSERT_EQ(Dispatch().trackedWindow, gone.windowHandle);
+    DestroyWindow(gone.windowHandle);
+    EXPECT_EQ(Dispatch().trackedWindow, nullptr);
+
+    SendMessageW(next.windowHandle, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(Dispatch().trackedWindow, next.windowHandle);
 }
 
 TEST(Dispatch, TabMovesTheFocusToTheNextControl) {

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "toolkit/Application.h"
+
 #include <malloc.h>
 
 #include <cstdlib>
@@ -18,6 +20,8 @@ void Pump() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    // As the program's message loop does between two messages.
+    KTUtility::FreeClosedRetired();
 }
 
 std::unique_ptr<KTUtility::Form> MakeForm(int width, int height) {

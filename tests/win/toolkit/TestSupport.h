@@ -13,7 +13,9 @@
 
 namespace ToolkitTest {
 
-// Dispatches every message waiting for this thread.
+// Dispatches every message waiting for this thread, then frees the retired
+// elements that are closed, as the program's message loop does between two
+// messages.
 void Pump();
 
 // A created, visible form at a fixed place, the first of the test (so the main window).

@@ -83,3 +83,23 @@ TEST(Timer, DestroyingARunningTimerStopsIt) {
     EXPECT_FALSE(KillTimer(form->windowHandle, id));
     EXPECT_FALSE(TimerMessageWaiting(form->windowHandle));
 }
+
+// A WM_TIMER carries only an id, and any window can be sent one: the timer
+// ticks for its own parent window's messages, not for a button's or another
+// form's that happen to carry its id.
+TEST(Timer, TicksOnlyForTheTimerMessagesOfItsParentWindow) {
+    auto form = MakeForm();
+    auto other = MakeForm();
+    Button button(form.get(), "OK");
+    button.Create();
+    Timer timer(form.get());
+    timer.tickHandler = CountTick;
+    timer.Create();
+    ticks = 0;
+    SendMessageW(other->windowHandle, WM_TIMER, timer.controlId, 0);
+    SendMessageW(button.windowHandle, WM_TIMER, timer.controlId, 0);
+    EXPECT_EQ(ticks, 0);
+    SendMessageW(form->windowHandle, WM_TIMER, timer.controlId, 0);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(tickedBy, &timer);
+}
