@@ -142,9 +142,7 @@ class Screen:
         self._root = self._x.XDefaultRootWindow(self._display)
         path = os.environ.get("LURNA_FRAMEBUFFER")
         self.framebuffer = Framebuffer(path) if path else None
-        if not self.framebuffer:
-            print("(no LURNA_FRAMEBUFFER: pictures come from the root window, where Wine's menus and message"
-                  " boxes show black; cmake/with-xvfb starts an X server that keeps one)", file=sys.stderr)
+        self._told_no_framebuffer = False
 
     def grab(self, x, y, width, height):
         image = self._x.XGetImage(self._display, self._root, x, y, width, height, _ALL_PLANES, _ZPIXMAP)
@@ -171,6 +169,10 @@ class Screen:
         framebuffer unless started with -nocursor; the game window that they
         read is the same in both."""
         if not self.framebuffer:
+            if not self._told_no_framebuffer:
+                print("(no LURNA_FRAMEBUFFER: pictures come from the root window, where Wine's message boxes"
+                      " show black; cmake/with-xvfb starts an X server that keeps one)", file=sys.stderr)
+                self._told_no_framebuffer = True
             return self.grab(x, y, width, height)
         deadline = time.monotonic() + timeout
         last = self.framebuffer.grab(x, y, width, height)
