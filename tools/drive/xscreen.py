@@ -92,8 +92,8 @@ class Framebuffer:
     """The screen as Xvfb keeps it in the file it was given with -fbdir: an XWD
     picture of the whole screen that the server maps and draws into, so that it
     is as current as the server's own pixels. Unlike the root window's image
-    (XGetImage, xwd -root), it shows Wine's menus and message boxes painted:
-    Wine gives them save-under X windows, which the root's image shows black."""
+    (XGetImage, xwd -root), it shows Wine's message boxes painted: Wine gives
+    them save-under X windows, which the root's image shows black."""
 
     _HEADER = struct.Struct(">25I")
 
