@@ -254,7 +254,7 @@ def main():
             try:
                 width, height = map(int, subprocess.check_output(["xdotool", "getdisplaygeometry"],
                                                                  text=True).split())
-                monkey.game.screen.grab(0, 0, width, height).save_png(os.path.join(monkey.out, "failure.png"))
+                monkey.game.screen.picture(0, 0, width, height).save_png(os.path.join(monkey.out, "failure.png"))
             except Exception as error:  # the picture is a help, not the verdict
                 print("(no failure picture: %s)" % error)
             return 1

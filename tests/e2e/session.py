@@ -52,7 +52,7 @@ class Session:
         top = min(b[1] for b in boxes)
         right = max(b[0] + b[2] for b in boxes)
         bottom = max(b[1] + b[3] for b in boxes)
-        self.save(name, self.game.screen.grab(left, top, right - left, bottom - top))
+        self.save(name, self.game.screen.picture(left, top, right - left, bottom - top))
 
     def run(self):
         self.t0 = time.monotonic()
@@ -265,7 +265,7 @@ def main():
         print("FAILED: %s" % failure, flush=True)
         try:
             width, height = map(int, subprocess.check_output(["xdotool", "getdisplaygeometry"], text=True).split())
-            session.save("failure.png", session.game.screen.grab(0, 0, width, height))
+            session.save("failure.png", session.game.screen.picture(0, 0, width, height))
         except Exception as error:  # the picture is a help, not the verdict
             print("(no failure picture: %s)" % error)
         return 1

@@ -271,12 +271,13 @@ class Board:
 
 class Game:
     """One run of LurnaGame.exe of a build tree (or of the exe given, a Unix or a
-    Windows path), started with the tree's wine-run so that the exit code is the
-    program's."""
+    Windows path), started with the tree's wine-run, or with the runner given (a
+    wrapper that also ends in exec wine), so that the exit code is the program's."""
 
-    def __init__(self, tree, log_path=None, exe=None):
+    def __init__(self, tree, log_path=None, exe=None, runner=None):
         self.tree = os.path.abspath(tree)
         self.exe = exe or os.path.join(self.tree, "app", "LurnaGame.exe")
+        self.runner = runner or os.path.join(self.tree, "wine-run")
         self.screen = Screen()
         self.faces = CardFaces()
         self.log_path = log_path
@@ -293,7 +294,7 @@ class Game:
 
     def start(self):
         log = open(self.log_path, "w") if self.log_path else subprocess.DEVNULL
-        self.process = subprocess.Popen([os.path.join(self.tree, "wine-run"), self.exe],
+        self.process = subprocess.Popen([self.runner, self.exe],
                                         stdin=subprocess.DEVNULL, stdout=log, stderr=log)
         self.started_at = time.monotonic()
         return self.process
@@ -363,8 +364,8 @@ class Game:
         return self.screen.grab(self.origin[0], self.origin[1], CLIENT_WIDTH, CLIENT_HEIGHT)
 
     def grab_frame(self):
-        """The whole window with its frame."""
-        return self.screen.grab(*self.frame)
+        """A picture to keep of the whole window with its frame."""
+        return self.screen.picture(*self.frame)
 
     def board(self, picture=None):
         return Board(picture or self.grab(), self.layout, self.faces)

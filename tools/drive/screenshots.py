@@ -1,17 +1,27 @@
 """Pictures of the running program for the documentation, each cropped to the game
 window with its frame: the start, a hand in play with the PC's capture raised
-(caught while the PC shows it, playing hands until the PC captures), and the
-score panel at the end of that hand."""
+(caught while the PC shows it, playing hands until the PC captures), the score
+panel at the end of that hand, and the exit question that "Chiudi" asks (at the
+start, answered No).
+
+The game runs as scripts/play starts it (wine-play, in Italian, on the test
+prefix), and the pictures come from the X server's framebuffer, which shows the
+question box painted (cmake/with-xvfb provides it)."""
 
 import argparse
 import os
+import subprocess
 import sys
+import tempfile
 import time
 
-from lurnawindow import Failure, Game
+from lurnawindow import Failure, Game, find_windows, window_geometry
 from lurnaplay import HandPlayer
+from playwrapper import play_wrapper_on_test_prefix
 
 HANDS_TO_TRY = 4
+EXIT_TITLE = "Uscita"
+PICTURES = ("start.png", "pc-capture.png", "score.png", "exit.png")
 
 
 def wait_for(test, timeout, what):
@@ -28,7 +38,17 @@ def main():
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
     out = os.path.abspath(args.out)
-    game = Game(args.tree)
+    with tempfile.TemporaryDirectory() as folder:
+        game = Game(args.tree, runner=play_wrapper_on_test_prefix(args.tree, folder))
+        if not game.screen.framebuffer:
+            raise Failure("no framebuffer to take the pictures from: run under cmake/with-xvfb")
+        take_pictures(game, out)
+    for name in PICTURES:
+        print(os.path.join(out, name))
+    return 0
+
+
+def take_pictures(game, out):
     captured = []
 
     def on_pc_step(step, game):
@@ -41,6 +61,7 @@ def main():
         game.wait_window(60)
         game.settled(quiet=0.5)
         game.grab_frame().save_png(os.path.join(out, "start.png"))
+        exit_question(game, os.path.join(out, "exit.png"))
         game.press_and_see(lambda: game.press_button("play"), 3, '"GIOCA"')
         player = HandPlayer(game, log=lambda text: None, on_pc_step=on_pc_step)
         board = game.board(game.settled())
@@ -58,11 +79,39 @@ def main():
             raise Failure("no PC capture in %d hands" % HANDS_TO_TRY)
         game.settled(quiet=0.5)
         game.grab_frame().save_png(os.path.join(out, "score.png"))
+        close(game)
     finally:
         game.kill()
-    for name in ("start.png", "pc-capture.png", "score.png"):
-        print(os.path.join(out, name))
-    return 0
+
+
+def ask_exit(game):
+    """Presses "Chiudi" and returns the geometry of the question it opens."""
+    game.press_button("close")
+    wait_for(lambda: find_windows(EXIT_TITLE), 5, "exit question")
+    return window_geometry(find_windows(EXIT_TITLE)[0])
+
+
+def exit_question(game, path):
+    """Takes the window with the exit question over it, and answers "No": Tab
+    moves the focus from "S\u00ec" to it, space presses it."""
+    boxes = (game.frame, ask_exit(game))
+    left, top = min(b[0] for b in boxes), min(b[1] for b in boxes)
+    right, bottom = max(b[0] + b[2] for b in boxes), max(b[1] + b[3] for b in boxes)
+    game.screen.picture(left, top, right - left, bottom - top, quiet=0.5).save_png(path)
+    subprocess.run(["xdotool", "key", "--delay", "100", "Tab", "space"], check=True, timeout=20)
+    wait_for(lambda: not find_windows(EXIT_TITLE), 5, "end of the exit question after No")
+    game.settled(quiet=0.3)
+
+
+def close(game):
+    """Closes the program as a player does: "Chiudi" answered "S\u00ec" (it has
+    the focus); it must end with exit code 0."""
+    ask_exit(game)
+    time.sleep(0.3)
+    subprocess.run(["xdotool", "key", "space"], check=True, timeout=20)
+    code = game.wait_exit(20)
+    if code != 0:
+        raise Failure('"Chiudi" answered "S\u00ec" ended the program with exit code %d' % code)
 
 
 if __name__ == "__main__":

@@ -1,11 +1,15 @@
-"""Pixels of the X screen, read straight from the server with XGetImage, and
-pictures written as PNG files. Only the Python standard library: libX11 through
-ctypes, PNG through zlib."""
+"""Pixels of the X screen, read straight from the server with XGetImage, pictures
+of it as a monitor shows it, read from Xvfb's framebuffer, and pictures written
+as PNG files. Only the Python standard library: libX11 through ctypes, PNG
+through zlib."""
 
 import ctypes
 import ctypes.util
+import mmap
 import os
 import struct
+import sys
+import time
 import zlib
 
 _ZPIXMAP = 2
@@ -84,8 +88,35 @@ class Picture:
                     + chunk(b"IDAT", zlib.compress(b"".join(lines), 9)) + chunk(b"IEND", b""))
 
 
+class Framebuffer:
+    """The screen as Xvfb keeps it in the file it was given with -fbdir: an XWD
+    picture of the whole screen that the server maps and draws into, so that it
+    is as current as the server's own pixels. Unlike the root window's image
+    (XGetImage, xwd -root), it shows Wine's message boxes painted: Wine gives
+    them save-under X windows, which the root's image shows black."""
+
+    _HEADER = struct.Struct(">25I")
+
+    def __init__(self, path):
+        with open(path, "rb") as f:
+            self._map = mmap.mmap(f.fileno(), 0, access=mmap.ACCESS_READ)
+        fields = self._HEADER.unpack_from(self._map, 0)
+        (header_size, _version, _format, _depth, self.width, self.height, _xoffset, byte_order, _unit, _bit_order,
+         _pad, bits_per_pixel, self._stride, _visual, red_mask, green_mask, blue_mask) = fields[:17]
+        colours = fields[19]
+        if (bits_per_pixel, byte_order, red_mask, green_mask, blue_mask) != (32, 0, 0xFF0000, 0xFF00, 0xFF):
+            raise RuntimeError("%s: not a 24-bit screen stored blue, green, red, unused" % path)
+        self._data = header_size + 12 * colours
+
+    def grab(self, x, y, width, height):
+        rows = [self._map[self._data + (y + j) * self._stride + 4 * x:
+                          self._data + (y + j) * self._stride + 4 * (x + width)] for j in range(height)]
+        return Picture(width, height, 4 * width, b"".join(rows))
+
+
 class Screen:
-    """The X display named by $DISPLAY."""
+    """The X display named by $DISPLAY; its framebuffer, when $LURNA_FRAMEBUFFER
+    names the file of an Xvfb server (cmake/with-xvfb starts one so)."""
 
     def __init__(self):
         self._x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
@@ -109,6 +140,9 @@ class Screen:
         if not self._display:
             raise RuntimeError("cannot open the X display %r" % os.environ.get("DISPLAY"))
         self._root = self._x.XDefaultRootWindow(self._display)
+        path = os.environ.get("LURNA_FRAMEBUFFER")
+        self.framebuffer = Framebuffer(path) if path else None
+        self._told_no_framebuffer = False
 
     def grab(self, x, y, width, height):
         image = self._x.XGetImage(self._display, self._root, x, y, width, height, _ALL_PLANES, _ZPIXMAP)
@@ -122,6 +156,35 @@ class Screen:
             return Picture(info.width, info.height, info.bytes_per_line, data)
         finally:
             self._x.XDestroyImage(image)
+
+    def picture(self, x, y, width, height, quiet=0.2, timeout=3.0):
+        """A picture to keep of a rectangle of the screen, as a monitor shows it:
+        read from the framebuffer once it has stayed the same for quiet seconds
+        (a window that has just opened may still be painting), or at the timeout.
+        Without a framebuffer, the root window's image.
+
+        The checks read the screen with grab instead: XGetImage takes the
+        server's pixels whole between two of its requests, works on any X
+        server, and never holds the pointer, which Xvfb draws into its
+        framebuffer unless started with -nocursor; the game window that they
+        read is the same in both."""
+        if not self.framebuffer:
+            if not self._told_no_framebuffer:
+                print("(no LURNA_FRAMEBUFFER: pictures come from the root window, where Wine's message boxes"
+                      " show black; cmake/with-xvfb starts an X server that keeps one)", file=sys.stderr)
+                self._told_no_framebuffer = True
+            return self.grab(x, y, width, height)
+        deadline = time.monotonic() + timeout
+        last = self.framebuffer.grab(x, y, width, height)
+        since = time.monotonic()
+        while time.monotonic() < deadline:
+            time.sleep(0.02)
+            picture = self.framebuffer.grab(x, y, width, height)
+            if not picture.same_as(last):
+                last, since = picture, time.monotonic()
+            elif time.monotonic() - since >= quiet:
+                break
+        return last
 
     def click(self, x, y):
         """Moves the pointer to (x, y) and presses and releases the left button
