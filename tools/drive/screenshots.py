@@ -1,17 +1,19 @@
 """Pictures of the running program for the documentation, each cropped to the game
 window with its frame: the start, a hand in play with the PC's capture raised
-(caught while the PC shows it, playing hands until the PC captures), and the
-score panel at the end of that hand."""
+(caught while the PC shows it, playing hands until the PC captures), the score
+panel at the end of that hand, and the rules window that "?", "Guida" opens over
+it."""
 
 import argparse
 import os
 import sys
 import time
 
-from lurnawindow import Failure, Game
+from lurnawindow import Failure, Game, find_windows, window_geometry
 from lurnaplay import HandPlayer
 
 HANDS_TO_TRY = 4
+RULES_TITLE = "Regole del gioco"
 
 
 def wait_for(test, timeout, what):
@@ -20,6 +22,29 @@ def wait_for(test, timeout, what):
         if time.monotonic() > deadline:
             raise Failure("no %s within %.0f s" % (what, timeout))
         time.sleep(0.05)
+
+
+def rules_shot(game, path):
+    """Opens the rules from the menu bar with the mouse ("?" is its second title,
+    "Guida" the first item under it), takes the picture of the game window and
+    the rules window (centred on the screen) together, and closes the rules with
+    their OK button (80 x 25, centred, 37 pixels above the bottom of the 560 x
+    420 client area)."""
+    x, y = game.origin
+    game.screen.click(x + 42, y - 9)
+    time.sleep(0.5)
+    game.screen.click(x + 60, y + 10)
+    wait_for(lambda: find_windows(RULES_TITLE), 5, "rules window")
+    time.sleep(0.5)
+    rules = find_windows(RULES_TITLE)[0]
+    left, top, width, height = window_geometry(rules)
+    fx, fy, fwidth, fheight = game.frame
+    box_left, box_top = min(fx, left), min(fy, top)
+    box_right, box_bottom = max(fx + fwidth, left + width), max(fy + fheight, top + height)
+    game.screen.grab(box_left, box_top, box_right - box_left, box_bottom - box_top).save_png(path)
+    border = (width - 560) // 2
+    game.screen.click(left + border + 280, top + height - border - 420 + 383 + 12)
+    wait_for(lambda: not find_windows(RULES_TITLE), 5, "rules window closed by its OK")
 
 
 def main():
@@ -58,9 +83,10 @@ def main():
             raise Failure("no PC capture in %d hands" % HANDS_TO_TRY)
         game.settled(quiet=0.5)
         game.grab_frame().save_png(os.path.join(out, "score.png"))
+        rules_shot(game, os.path.join(out, "rules.png"))
     finally:
         game.kill()
-    for name in ("start.png", "pc-capture.png", "score.png"):
+    for name in ("start.png", "pc-capture.png", "score.png", "rules.png"):
         print(os.path.join(out, name))
     return 0
 
