@@ -59,7 +59,7 @@ constexpr char RulesText[] =
     "in un riquadro.\r\n"
     "\r\n"
     "I PUNTI DI UNA MANO\r\n"
-    "Ogni mano assegna cinque punti, pi\xF9 uno per ogni lurna:\r\n"
+    "I punti di una mano sono di cinque tipi:\r\n"
     "1. Carte: un punto a chi ha preso pi\xF9 carte, cio\xE8 almeno 21; a 20 carte a testa il punto "
     "non va a nessuno.\r\n"
     "2. Denari: un punto a chi ha preso pi\xF9 carte di denari, cio\xE8 almeno 6; a 5 e 5 il punto "

@@ -258,7 +258,7 @@ TEST(GameWindowCommands, TheRulesTellTheWholeGame) {
         "lurna", "L'ultima giocata della mano per\xF2 non \xE8 mai una lurna", "chi ha fatto l'ultima presa",
         "nessuno ha preso niente, vanno al PC",
         // The points.
-        "cinque punti", "almeno 21", "20 carte a testa", "almeno 6", "5 e 5", "il 7 di denari", "primiera",
+        "cinque tipi", "almeno 21", "20 carte a testa", "almeno 6", "5 e 5", "il 7 di denari", "primiera",
         "il 7 vale 21", "il 6 vale 18", "l'asso 16", "il 5 vale 15", "il 4 vale 14", "il 3 vale 13",
         "il 2 vale 12", "(fante, cavallo e re) 10", "un punto per ogni lurna",
         // The match.
