@@ -58,8 +58,10 @@ void ModalForm::Create() {
         return;
     }
     // The window was shown inside its own creation, before it counted as
-    // created, when the client size could not be set yet.
+    // created, when the client size could not be set yet; grown by its frame,
+    // it is centred again.
     OnShow();
+    CenterOnScreen();
 }
 
 void ModalForm::OnShow() {

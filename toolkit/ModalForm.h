@@ -17,9 +17,9 @@ public:
     ModalForm(Form* ownerForm, int clientWidth, int clientHeight);
     ~ModalForm() override;
 
-    // The window comes up at the fixed client size. When it cannot be made
-    // nothing could ever close it, so the owner is released at once instead
-    // of staying disabled for good.
+    // The window comes up at the fixed client size, centred on the screen.
+    // When it cannot be made nothing could ever close it, so the owner is
+    // released at once instead of staying disabled for good.
     void Create() override;
     // Every showing puts the client area back to its fixed size.
     void OnShow() override;

@@ -200,6 +200,9 @@ TEST(GameWindowCommands, GuideShowsTheRulesOverTheDisabledGameUntilOkEnterEscape
         const SIZE client = ClientSize(rules.windowHandle);
         EXPECT_EQ(client.cx, 560);
         EXPECT_EQ(client.cy, 420);
+        const RECT outer = ToolkitTest::WindowBox(rules.windowHandle);
+        EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+        EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
         EXPECT_EQ(GetFocus(), rules.textBox->windowHandle);
         EXPECT_EQ(rules.textBox->GetNarrowText(), MyGame::RulesText);
 
