@@ -6,6 +6,7 @@
 #include "toolkit/CellControl.h"
 #include "toolkit/FontDescription.h"
 #include "toolkit/FormAbout.h"
+#include "toolkit/FormText.h"
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
 #include "toolkit/Menu.h"

@@ -6,7 +6,7 @@
 //
 // FormMain.cpp holds its life and painting, FormMainLayout.cpp the building of
 // the table, FormMainBoard.cpp the board on the elements and FormMainCommands.cpp
-// the menu, the buttons, the exit question and the About form.
+// the menu, the buttons, the exit question, the About form and the rules.
 #pragma once
 
 #include "game/Board.h"
@@ -22,6 +22,7 @@ class Button;
 class CellControl;
 class FontDescription;
 class FormAbout;
+class FormText;
 class Image;
 class Label;
 class Menu;
@@ -123,6 +124,8 @@ public:
     // shown; one still open then waits on the toolkit's retired list until the
     // message loop ends.
     std::unique_ptr<KTUtility::FormAbout> AboutForm;
+    // The rules window last shown, kept and freed as the About window.
+    std::unique_ptr<KTUtility::FormText> RulesForm;
     std::unique_ptr<KTUtility::Timer> TurnTimer;
 
 private:
@@ -139,6 +142,7 @@ private:
     void MakeReportColumn(std::unique_ptr<KTUtility::CellControl>& title,
                           std::unique_ptr<KTUtility::Label> (&lines)[ReportLineCount], int top);
     void ShowAbout();
+    void ShowRules();
 
     // Each card position's own place in the layout, which moves are relative to.
     POINT places_[PositionCount] = {};

@@ -1,17 +1,28 @@
 // What the buttons, the menu items, the card presses and the timer do: each goes
-// to the match, or opens a page, the About form or the exit question.
+// to the match, or opens the web site, the About form, the rules or the exit
+// question.
 #include "table/FormMain.h"
 
 #include "table/AboutData.h"
 #include "table/AskYesNo.h"
+#include "table/RulesText.h"
 #include "table/Visibility.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/FormAbout.h"
+#include "toolkit/FormText.h"
 #include "toolkit/SubMenu.h"
 #include "toolkit/Timer.h"
 
 namespace MyGame {
+
+namespace {
+
+// Comfortable to read, and within the screen of a 640 by 480 game window.
+constexpr int RulesClientWidth = 560;
+constexpr int RulesClientHeight = 420;
+
+}  // namespace
 
 void FormMain::OnTurnTimer() {
     Match.OnTurnTimer();
@@ -37,7 +48,8 @@ void FormMain::OnMenuCommand(KTUtility::SubMenu* item) {
     } else if (item->controlId == HomeItem->controlId) {
         KTUtility::ShellOpen(WebAddress);
     } else if (item->controlId == GuideItem->controlId) {
-        KTUtility::ShellOpen(std::string(WebAddress) + "/" + ProductName + ".asp");
+        // The rules come with the game: no page on the web has to exist.
+        ShowRules();
     }
 }
 
@@ -87,6 +99,19 @@ void FormMain::ShowAbout() {
     about.webPrefix = WebPrefix;
     about.mailboxPrefix = MailboxPrefix;
     ShowElement(about);
+}
+
+void FormMain::ShowRules() {
+    // Freed or retired for the same reasons as an About form.
+    if (RulesForm && RulesForm->destroyed) {
+        RulesForm.reset();
+    } else if (RulesForm) {
+        KTUtility::RetireElement(RulesForm.release());
+    }
+    RulesForm = std::make_unique<KTUtility::FormText>(this, RulesClientWidth, RulesClientHeight);
+    RulesForm->SetText(std::string(RulesCaption));
+    RulesForm->bodyText = RulesText;
+    ShowElement(*RulesForm);
 }
 
 }  // namespace MyGame

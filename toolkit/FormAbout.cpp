@@ -17,8 +17,6 @@ namespace {
 constexpr int kClientWidth = 600;
 constexpr int kClientHeight = 300;
 constexpr COLORREF kLinkColor = 0xFF0000;  // blue
-constexpr WPARAM kEnter = 13;
-constexpr WPARAM kEscape = 27;
 
 // The About form that holds the element: itself, its parent, or further up
 // (the picture sits in a panel).
@@ -27,11 +25,6 @@ FormAbout* AboutOf(GUIElement* element) {
         if (auto* about = dynamic_cast<FormAbout*>(level)) return about;
     }
     return nullptr;
-}
-
-bool ForwardKey(GUIElement* element, WPARAM character) {
-    FormAbout* about = AboutOf(element);
-    return about ? about->HandleKey(character) : true;
 }
 
 void ForwardCommand(GUIElement* element) {
@@ -45,11 +38,6 @@ int ForwardLinkClick(GUIElement* element, HWND, int atX, int atY) {
 
 void ForwardCreate(GUIElement* element, HWND) {
     if (auto* about = dynamic_cast<FormAbout*>(element)) about->BuildContents();
-}
-
-bool ForwardClosing(GUIElement* element) {
-    auto* about = dynamic_cast<FormAbout*>(element);
-    return about ? about->ReleaseOwner() : true;
 }
 
 }  // namespace
@@ -67,32 +55,18 @@ AboutLayout AboutLayout::For(int clientWidth, int clientHeight, int pictureWidth
 }
 
 FormAbout::FormAbout(Form* ownerForm)
-    : Form(ownerForm->instanceHandle, DialogFrame{}),
-      owner(ownerForm),
+    : ModalForm(ownerForm, kClientWidth, kClientHeight),
       titleFont(new FontDescription("Arial", 16)),
       linkFont(new FontDescription("Arial", 16)) {
     font = new FontDescription("Arial", 14);
     titleFont->bold = true;
     linkFont->underline = true;
-    modalFrame = true;
-    width = kClientWidth;
-    height = kClientHeight;
-    CenterOnScreen();
     SetText(std::string("Info..."));
-    minimizeBox = false;
-    maximizeBox = false;
     onCreate = ForwardCreate;
-    onClosing = ForwardClosing;
-    onKeyPress = ForwardKey;
-    owner->SetEnabled(false);
-    owner->companion = this;
 }
 
 FormAbout::~FormAbout() {
-    // Deleted without being closed (never created, or still open): the owner
-    // must not stay disabled with a companion that is gone.
-    if (owner->companion == this) ReleaseOwner();
-    DestroyFormWindow();
+    DestroyModalWindow();
     delete picturePanel;
     delete titleLabel;
     delete secondLabel;
@@ -105,15 +79,6 @@ FormAbout::~FormAbout() {
     delete linkFont;
     delete font;
     font = nullptr;
-}
-
-void FormAbout::Create() {
-    Form::Create();
-    if (!windowHandle) ReleaseOwner();
-}
-
-void FormAbout::OnShow() {
-    SetClientSize(kClientWidth, kClientHeight);
 }
 
 void FormAbout::BuildContents() {
@@ -191,23 +156,9 @@ CellControl* FormAbout::MakeLink(const std::string& target, int atX, int atY) {
     return link;
 }
 
-bool FormAbout::ReleaseOwner() {
-    UnregisterHotKeys();
-    owner->companion = nullptr;
-    owner->SetEnabled(true);
-    return true;
-}
-
-bool FormAbout::HandleKey(WPARAM character) {
-    if (character != kEnter && character != kEscape) return true;
-    HandleCommand(okButton);
-    return false;
-}
-
 void FormAbout::HandleCommand(GUIElement* element) {
     if (!element || !okButton || element->controlId != okButton->controlId) return;
-    SendMessageW(windowHandle, WM_CLOSE, 0, 0);
-    created = false;
+    Dismiss();
 }
 
 void FormAbout::OnLinkClick(GUIElement* element, int, int) {

@@ -1,10 +1,9 @@
 // The ready-made information window: a picture on the left, the product line
 // and the rights line at the top right, links to the web site and to the
-// contact mailbox, a notice and an "OK" button. While it lives its owner is
-// disabled and it is the owner's companion, kept above it.
+// contact mailbox, a notice and an "OK" button. It is modal to its owner.
 #pragma once
 
-#include "toolkit/Form.h"
+#include "toolkit/ModalForm.h"
 
 #include <string>
 
@@ -31,28 +30,17 @@ struct AboutLayout {
     static AboutLayout For(int clientWidth, int clientHeight, int pictureWidth, int buttonWidth);
 };
 
-class FormAbout : public Form {
+class FormAbout : public ModalForm {
 public:
-    // Disables the owner and becomes its companion until ReleaseOwner. The
-    // owner must outlive the form: a form deleted before it was closed
-    // releases its owner then.
     explicit FormAbout(Form* ownerForm);
     ~FormAbout() override;
 
-    // When the window cannot be made nothing could ever close it, so the
-    // owner is released at once instead of staying disabled for good.
-    void Create() override;
-    // Every showing puts the client area back to its fixed size.
-    void OnShow() override;
-
+    // Lays the parts out for the client area the window has while it is being
+    // made, which is smaller than the one it then shows by the frame.
     virtual void BuildContents();
-    virtual bool ReleaseOwner();
-    // Enter and Escape act as the OK button and are swallowed.
-    virtual bool HandleKey(WPARAM character);
     virtual void HandleCommand(GUIElement* element);
     virtual void OnLinkClick(GUIElement* element, int atX, int atY);
 
-    Form* owner;
     FontDescription* titleFont;
     FontDescription* linkFont;
     Image* picture = nullptr;

@@ -1,7 +1,8 @@
 """A monkey on the real LurnaGame.exe under Wine: for a bounded time, random real
 mouse presses anywhere in the window (the menu bar included) and random keys,
-with the exit question answered No whenever it shows. Whenever the screen is
-quiet and no other window lies on the table, what it shows must be cards of the
+with the exit question answered No whenever it shows, and the About window and
+the rules window closed by their OK now and then. Whenever the screen is quiet
+and no other window lies on the table, what it shows must be cards of the
 game, each face at most once. At the end the program must still answer a
 message sent to its window, and "Chiudi" answered Yes must end it with exit
 code 0.
@@ -24,10 +25,11 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 from lurnawindow import (CLIENT_HEIGHT, CLIENT_WIDTH, POSITIONS, TITLE,  # noqa: E402
                          Failure, Game, find_windows, window_geometry)
-from session import about_ok_centre  # noqa: E402
+from session import about_ok_centre, rules_ok_centre  # noqa: E402
 
 EXIT_TITLE = "Uscita"
 ABOUT_TITLE = "Info..."
+RULES_TITLE = "Regole del gioco"
 CRASH_TITLES = ("Program Error", "Errore del programma")
 # Keys a person might hit: letters, digits, the dialog keys, the menu keys and
 # their mnemonics, arrows, function keys, and the system's close shortcut. The
@@ -39,7 +41,7 @@ KEYS = (list("abcdefghijklmnopqrstuvwxyz0123456789")
            "Home", "End", "Prior", "Next", "F1", "F2", "F5", "F10", "Menu", "alt+f", "alt+e",
            "alt+question", "alt+g", "alt+h", "alt+F4", "ctrl+c", "shift+Tab"])
 # After an event, how long a window it may have opened (the exit question, the
-# About window, a menu) is given to show before the next event.
+# About window, the rules, a menu) is given to show before the next event.
 SETTLE = 0.4
 ANSWER_EVERY = 10.0
 
@@ -54,7 +56,7 @@ class Monkey:
         os.makedirs(out, exist_ok=True)
         self.game = Game(tree, os.path.join(out, "wine.log"))
         self.events = 0
-        self.counts = {"presses": 0, "keys": 0, "questions": 0, "About OK": 0, "checks skipped under About": 0, "checks": 0, "checks in play": 0}
+        self.counts = {"presses": 0, "keys": 0, "questions": 0, "About OK": 0, "rules OK": 0, "checks skipped under a window": 0, "checks": 0, "checks in play": 0}
         self.opened = os.path.join(out, "opened.txt")
 
     def log(self, text):
@@ -88,9 +90,13 @@ class Monkey:
 
     def event(self):
         about = find_windows(ABOUT_TITLE)
+        rules = find_windows(RULES_TITLE)
         if about and self.random.random() < 0.5:
             self.game.screen.click(*about_ok_centre(*window_geometry(about[0])))
             self.counts["About OK"] += 1
+        elif rules and self.random.random() < 0.5:
+            self.game.screen.click(*rules_ok_centre(*window_geometry(rules[0])))
+            self.counts["rules OK"] += 1
         elif self.random.random() < 0.75:
             self.press()
         else:
@@ -152,14 +158,14 @@ class Monkey:
     def check_table(self):
         """At a quiet moment with no other window on the table: every card shown
         is one of the game's pictures, and no face shows twice."""
-        if find_windows(ABOUT_TITLE):
-            self.counts["checks skipped under About"] += 1
+        if find_windows(ABOUT_TITLE) or find_windows(RULES_TITLE):
+            self.counts["checks skipped under a window"] += 1
             return
         try:
             picture = self.game.settled(quiet=0.1, timeout=2)
         except Failure:
             return  # the PC is moving: the next quiet moment will do
-        if find_windows(ABOUT_TITLE) or find_windows(EXIT_TITLE):
+        if find_windows(ABOUT_TITLE) or find_windows(RULES_TITLE) or find_windows(EXIT_TITLE):
             return
         board = self.game.board(picture)
         seen = {}
@@ -188,13 +194,14 @@ class Monkey:
 
     def finish(self):
         game = self.game
-        # Whatever the monkey left open (a menu, the About window) is closed first.
+        # Whatever the monkey left open (a menu, the About window, the rules) is
+        # closed first.
         for _ in range(3):
             subprocess.run(["xdotool", "key", "Escape"], check=True, timeout=20)
             time.sleep(0.2)
             self.answer_windows()
-        for about in find_windows(ABOUT_TITLE):
-            subprocess.run(["xdotool", "windowclose", str(about)], check=False, timeout=20)
+        for window in find_windows(ABOUT_TITLE) + find_windows(RULES_TITLE):
+            subprocess.run(["xdotool", "windowclose", str(window)], check=False, timeout=20)
         self.check_answers()
         self.log("the game window answers a message")
         game.press_button("close")

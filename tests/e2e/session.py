@@ -221,6 +221,14 @@ def about_ok_centre(x, y, width, height):
     return x + border + left + 40, y + frame_height - border + top + 12
 
 
+def rules_ok_centre(x, y, width, height):
+    """The rules window has a 560x420 client area with its OK button, 80x25,
+    centred 37 pixels above the bottom edge."""
+    border = (width - 560) // 2
+    client_top = y + height - border - 420
+    return x + border + 280, client_top + 383 + 12
+
+
 def close_answering_yes(game):
     """Presses "Chiudi", answers the exit question Yes (it has the focus) and
     returns the program's exit code."""

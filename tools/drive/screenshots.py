@@ -1,8 +1,8 @@
 """Pictures of the running program for the documentation, each cropped to the game
 window with its frame: the start, a hand in play with the PC's capture raised
 (caught while the PC shows it, playing hands until the PC captures), the score
-panel at the end of that hand, and the exit question that "Chiudi" asks (at the
-start, answered No).
+panel at the end of that hand, the rules window that "?", "Guida" opens over it,
+and the exit question that "Chiudi" asks (at the start, answered No).
 
 The game runs as scripts/play starts it (wine-play, in Italian, on the test
 prefix), and the pictures come from the X server's framebuffer, which shows the
@@ -21,7 +21,8 @@ from playwrapper import play_wrapper_on_test_prefix
 
 HANDS_TO_TRY = 4
 EXIT_TITLE = "Uscita"
-PICTURES = ("start.png", "pc-capture.png", "score.png", "exit.png")
+RULES_TITLE = "Regole del gioco"
+PICTURES = ("start.png", "pc-capture.png", "score.png", "rules.png", "exit.png")
 
 
 def wait_for(test, timeout, what):
@@ -30,6 +31,29 @@ def wait_for(test, timeout, what):
         if time.monotonic() > deadline:
             raise Failure("no %s within %.0f s" % (what, timeout))
         time.sleep(0.05)
+
+
+def rules_shot(game, path):
+    """Opens the rules from the menu bar with the mouse ("?" is its second title,
+    "Guida" the first item under it), takes the picture of the game window and
+    the rules window (centred on the screen) together, and closes the rules with
+    their OK button (80 x 25, centred, 37 pixels above the bottom of the 560 x
+    420 client area)."""
+    x, y = game.origin
+    game.screen.click(x + 42, y - 9)
+    time.sleep(0.5)
+    game.screen.click(x + 60, y + 10)
+    wait_for(lambda: find_windows(RULES_TITLE), 5, "rules window")
+    time.sleep(0.5)
+    rules = find_windows(RULES_TITLE)[0]
+    left, top, width, height = window_geometry(rules)
+    fx, fy, fwidth, fheight = game.frame
+    box_left, box_top = min(fx, left), min(fy, top)
+    box_right, box_bottom = max(fx + fwidth, left + width), max(fy + fheight, top + height)
+    game.screen.picture(box_left, box_top, box_right - box_left, box_bottom - box_top, quiet=0.5).save_png(path)
+    border = (width - 560) // 2
+    game.screen.click(left + border + 280, top + height - border - 420 + 383 + 12)
+    wait_for(lambda: not find_windows(RULES_TITLE), 5, "rules window closed by its OK")
 
 
 def main():
@@ -79,6 +103,7 @@ def take_pictures(game, out):
             raise Failure("no PC capture in %d hands" % HANDS_TO_TRY)
         game.settled(quiet=0.5)
         game.grab_frame().save_png(os.path.join(out, "score.png"))
+        rules_shot(game, os.path.join(out, "rules.png"))
         close(game)
     finally:
         game.kill()

@@ -10,6 +10,7 @@
 #include "table/FormMain.h"
 #include "toolkit/Button.h"
 #include "toolkit/FormAbout.h"
+#include "toolkit/FormText.h"
 #include "toolkit/PanelChildren.h"
 #include "toolkit/SubMenu.h"
 #include "toolkit/Timer.h"
@@ -249,17 +250,24 @@ TEST(GameWindowExit, DeletingTheFormAsksNothingAndDestroysItsWindow) {
     ToolkitTest::Pump();
 }
 
-TEST(GameWindowExit, DeletingTheFormWithItsAboutFormOpenAsksNothingAndDestroysBothWindows) {
+TEST(GameWindowExit, DeletingTheFormWithItsAboutFormAndItsRulesOpenAsksNothingAndDestroysEveryWindow) {
     GameWindow game;
     game.Click(*game.Form().InfoButton);
     ToolkitTest::Pump();
     ASSERT_TRUE(game.Form().AboutForm);
     const HWND about = game.Form().AboutForm->windowHandle;
     ASSERT_TRUE(IsWindowVisible(about));
+    // Only a program can open the rules while the About form disables the game.
+    game.ChooseMenuItem(game.Form().GuideItem->controlId);
+    ToolkitTest::Pump();
+    ASSERT_TRUE(game.Form().RulesForm);
+    const HWND rules = game.Form().RulesForm->windowHandle;
+    ASSERT_TRUE(IsWindowVisible(rules));
     const HWND window = game.Window();
     game.Delete();
     EXPECT_TRUE(game.questions.empty());
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(IsWindow(about));
+    EXPECT_FALSE(IsWindow(rules));
     ToolkitTest::Pump();
 }

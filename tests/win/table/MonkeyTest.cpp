@@ -1,10 +1,11 @@
 // Seeded random events on one game window, as a person and the system make
 // them: presses on every part of the table, clicks on the buttons that are
 // shown, every menu item, bursts of ticks, the About form with presses on its
-// parts, and the exit question answered No from all three of its routes. After
-// every event the window must show a consistent match. Only what a person
-// could press is pressed: shown cards and buttons, and nothing of the game
-// window while the About form keeps it disabled. The choice leans toward what
+// parts, the rules window with presses and scrolls in it, and the exit question
+// answered No from all three of its routes. After every event the window must
+// show a consistent match. Only what a person could press is pressed: shown
+// cards and buttons, and nothing of the game window while the About form or
+// the rules window keeps it disabled. The choice leans toward what
 // moves a match on, so that hands and matches really end.
 // LURNA_MONKEY_SEED=N replays the run of seed N; a failure names the seed, the
 // event number and the last events. LURNA_LONG_TESTS=1 sends ten times as many.
@@ -14,14 +15,17 @@
 #include "MatchDriver.h"
 #include "ProcessResources.h"
 #include "TestSupport.h"
+#include "table/AboutData.h"
 #include "table/FormMain.h"
 #include "toolkit/Button.h"
 #include "toolkit/CellControl.h"
 #include "toolkit/FormAbout.h"
+#include "toolkit/FormText.h"
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
 #include "toolkit/PanelChildren.h"
 #include "toolkit/SubMenu.h"
+#include "toolkit/Text.h"
 #include "toolkit/TextBox.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +53,8 @@ constexpr POINT Background{10, 200};
 
 enum class Kind {
     HandPress, TablePress, PcCardPress, StockPress, OtherPress, Ticks, Play, Continue, Info, AboutPress,
-    AboutOk, AboutKey, AboutCloseBox, ExitButton, ExitItem, ExitCloseBox, Home, Guide
+    AboutOk, AboutKey, AboutCloseBox, ExitButton, ExitItem, ExitCloseBox, Home, Guide, RulesPress, RulesOk,
+    RulesKey, RulesCloseBox
 };
 
 struct Tally {
@@ -61,6 +66,8 @@ struct Tally {
     long started = 0;
     long aboutOpened = 0;
     long aboutPresses = 0;
+    long rulesOpened = 0;
+    long rulesPresses = 0;
     long questions[3] = {};
     long shellCalls = 0;
 };
@@ -118,12 +125,20 @@ private:
         return Form().AboutForm && IsWindow(Form().AboutForm->windowHandle);
     }
 
+    bool RulesOpen() {
+        return Form().RulesForm && IsWindow(Form().RulesForm->windowHandle);
+    }
+
     // The events a person could make now, each with its weight: mostly the one
     // that moves the match on.
     std::vector<std::pair<Kind, int>> Choices() {
         if (AboutOpen()) {
             return {{Kind::Ticks, 500}, {Kind::AboutPress, 200}, {Kind::AboutOk, 100}, {Kind::AboutKey, 50},
                     {Kind::AboutCloseBox, 50}};
+        }
+        if (RulesOpen()) {
+            return {{Kind::Ticks, 500}, {Kind::RulesPress, 100}, {Kind::RulesOk, 100}, {Kind::RulesKey, 50},
+                    {Kind::RulesCloseBox, 50}};
         }
         std::vector<std::pair<Kind, int>> choices = {
             {Kind::OtherPress, 30}, {Kind::PcCardPress, 20}, {Kind::StockPress, 10}, {Kind::Info, 8},
@@ -181,14 +196,24 @@ private:
             case Kind::AboutCloseBox: return CloseAbout("the About's close box", [](KTUtility::FormAbout& about, GameWindow&) {
                 SendMessageW(about.windowHandle, WM_SYSCOMMAND, SC_CLOSE, 0);
             });
+            case Kind::RulesPress: return PressRules();
+            case Kind::RulesOk: return CloseRules("the rules' OK", [](KTUtility::FormText& rules, GameWindow& game) {
+                game.Click(*rules.okButton);
+            });
+            case Kind::RulesKey: return CloseRules("Enter or Esc", [this](KTUtility::FormText& rules, GameWindow&) {
+                SendMessageW(rules.textBox->windowHandle, WM_CHAR, random_() % 2 ? VK_RETURN : VK_ESCAPE, 0);
+            });
+            case Kind::RulesCloseBox: return CloseRules("its close box", [](KTUtility::FormText& rules, GameWindow&) {
+                SendMessageW(rules.windowHandle, WM_SYSCOMMAND, SC_CLOSE, 0);
+            });
             case Kind::ExitButton: return AnswerNo(0, "Chiudi", [this] { game_.Click(*Form().CloseButton); });
             case Kind::ExitItem:
                 return AnswerNo(1, "&Esci", [this] { game_.ChooseMenuItem(Form().ExitItem->controlId); });
             case Kind::ExitCloseBox:
                 return AnswerNo(2, "the close box", [this] { SendMessageW(game_.Window(), WM_SYSCOMMAND, SC_CLOSE, 0); });
-            case Kind::Home: return OpenPage(Form().HomeItem->controlId, L"http://www.lurnagame.example", "Home");
-            case Kind::Guide:
-                return OpenPage(Form().GuideItem->controlId, L"http://www.lurnagame.example/LurnaGame.asp", "Guida");
+            case Kind::Home:
+                return OpenPage(Form().HomeItem->controlId, KTUtility::Widen(MyGame::WebAddress), "Home");
+            case Kind::Guide: return OpenRules();
         }
         return "no such event";
     }
@@ -293,9 +318,10 @@ private:
         if (game_.shellCalls.size() != calls + (link ? 1 : 0)) return "the shell was called other than once a link";
         if (link) {
             ++tally.shellCalls;
-            const std::wstring expected = part.first == about.webLink->windowHandle
-                                              ? L"http://www.lurnagame.example"
-                                              : L"mailto:info@lurnagame.example";
+            const std::string mailbox =
+                KTUtility::ReplaceAll(MyGame::WebAddress, MyGame::WebPrefix, MyGame::MailboxPrefix);
+            const std::wstring expected = KTUtility::Widen(
+                part.first == about.webLink->windowHandle ? std::string(MyGame::WebAddress) : "mailto:" + mailbox);
             if (game_.shellCalls.back().target != expected) return "the link opened another address";
         }
         if (!AboutOpen()) return "the About form closed";
@@ -304,12 +330,57 @@ private:
 
     template <typename Close>
     std::string CloseAbout(const char* how, Close close) {
+        return CloseModal(how, *Form().AboutForm, close);
+    }
+
+    template <typename Close>
+    std::string CloseRules(const char* how, Close close) {
+        return CloseModal(how, *Form().RulesForm, close);
+    }
+
+    template <typename Shown, typename Close>
+    std::string CloseModal(const char* how, Shown& shown, Close close) {
         Remember(how);
-        const HWND about = Form().AboutForm->windowHandle;
-        close(*Form().AboutForm, game_);
+        const HWND window = shown.windowHandle;
+        close(shown, game_);
         ToolkitTest::Pump();
-        if (IsWindow(about)) return "the About form is still open";
+        if (IsWindow(window)) return "the window is still open";
         return driver_.Check(how);
+    }
+
+    std::string OpenRules() {
+        Remember("Guida");
+        const std::size_t calls = game_.shellCalls.size();
+        game_.ChooseMenuItem(Form().GuideItem->controlId);
+        ToolkitTest::Pump();
+        ++tally.rulesOpened;
+        if (game_.shellCalls.size() != calls) return "Guida called the shell";
+        if (!RulesOpen() || !IsWindowVisible(Form().RulesForm->windowHandle)) return "no rules window is shown";
+        return driver_.Check("Guida");
+    }
+
+    // A press on the rules' text or beside it, or a page of the text scrolled
+    // by its bar: the window stays as it is.
+    std::string PressRules() {
+        KTUtility::FormText& rules = *Form().RulesForm;
+        ++tally.rulesPresses;
+        switch (random_() % 3) {
+            case 0:
+                Remember("a press on the rules' text");
+                game_.PressWindow(rules.textBox->windowHandle, POINT{20, 20});
+                break;
+            case 1:
+                Remember("a press beside the rules' text");
+                game_.PressWindow(rules.windowHandle, POINT{3, 3});
+                break;
+            default:
+                Remember("a page of the rules scrolled");
+                SendMessageW(rules.textBox->windowHandle, WM_VSCROLL, random_() % 2 ? SB_PAGEDOWN : SB_PAGEUP, 0);
+                break;
+        }
+        ToolkitTest::Pump();
+        if (!RulesOpen()) return "the rules window closed";
+        return driver_.Check("a press on the rules window");
     }
 
     // The exit question answered No, at times with ticks arriving while it is
@@ -333,7 +404,7 @@ private:
         return driver_.Check(how);
     }
 
-    std::string OpenPage(UINT item, const wchar_t* address, const char* how) {
+    std::string OpenPage(UINT item, const std::wstring& address, const char* how) {
         Remember(how);
         const std::size_t calls = game_.shellCalls.size();
         game_.ChooseMenuItem(item);
@@ -345,10 +416,12 @@ private:
     }
 
     // What must hold of the window whatever the event: it lives, it is disabled
-    // exactly while the About form is open, the PC's wait is within its ticks.
+    // exactly while the About form or the rules window is open, the PC's wait is
+    // within its ticks.
     std::string WindowFault() {
         if (!IsWindow(game_.Window()) || !IsWindowVisible(game_.Window())) return "the game window is gone";
-        if ((IsWindowEnabled(game_.Window()) != FALSE) == AboutOpen()) return "the window's enabling is wrong";
+        const bool modalOpen = AboutOpen() || RulesOpen();
+        if ((IsWindowEnabled(game_.Window()) != FALSE) == modalOpen) return "the window's enabling is wrong";
         const int ticks = Form().Match.PcTickCount;
         if (ticks < 0 || ticks > MyGame::PcWaitTicks) return "the PC counted " + std::to_string(ticks) + " ticks";
         return "";
@@ -417,7 +490,8 @@ TEST(GameWindowMonkey, RandomEventsOfEveryKindKeepTheWindowConsistent) {
               << tally.won << " won, " << tally.lost << " lost, " << counts.abandons << " abandoned; "
               << counts.presses << " card presses (" << counts.ignored << " ignored, " << counts.refused
               << " refused, " << counts.marks << " marks); About opened " << tally.aboutOpened << " times, "
-              << tally.aboutPresses << " presses on it; exit answered No " << tally.questions[0] << "/"
+              << tally.aboutPresses << " presses on it; rules opened " << tally.rulesOpened << " times, "
+              << tally.rulesPresses << " presses on them; exit answered No " << tally.questions[0] << "/"
               << tally.questions[1] << "/" << tally.questions[2] << " (button/menu/close box); " << tally.shellCalls
               << " pages opened\n";
     // The run reached the states worth reaching.
@@ -428,6 +502,8 @@ TEST(GameWindowMonkey, RandomEventsOfEveryKindKeepTheWindowConsistent) {
     EXPECT_GT(counts.refused, 0);
     EXPECT_GT(tally.aboutOpened, 0);
     EXPECT_GT(tally.aboutPresses, 0);
+    EXPECT_GT(tally.rulesOpened, 0);
+    EXPECT_GT(tally.rulesPresses, 0);
     for (long answered : tally.questions) EXPECT_GT(answered, 0);
     EXPECT_GT(tally.shellCalls, 0);
 }

@@ -123,17 +123,25 @@ TEST(About, PartsFollowTheLayoutOfTheClientAreaAtCreation) {
     OpenAbout open;
     open.Create();
     FormAbout& about = *open.about;
-    // BuildContents kept the client size it laid the parts out for.
-    AboutLayout layout = AboutLayout::For(about.width, about.height, 164, 80);
-    ExpectBox(*about.picturePanel, 10, 10, 184, about.height - 20);
+    // The parts were laid out while the window, frame included, was 600 by
+    // 300; then the client area grew to that size.
+    RECT client{};
+    GetClientRect(about.windowHandle, &client);
+    EXPECT_EQ(client.right, 600);
+    EXPECT_EQ(client.bottom, 300);
+    RECT outer = WindowBox(about.windowHandle);
+    const int builtWidth = 600 - (outer.right - outer.left - client.right);
+    const int builtHeight = 300 - (outer.bottom - outer.top - client.bottom);
+    AboutLayout layout = AboutLayout::For(builtWidth, builtHeight, 164, 80);
+    ExpectBox(*about.picturePanel, 10, 10, 184, builtHeight - 20);
     ExpectBox(*about.webLink, 209, 55, 150, 22);
     ExpectBox(*about.mailLink, 369, 55, 150, 22);
-    ExpectBox(*about.noticeBox, 209, 85, layout.columnWidth, about.height - 145);
-    ExpectBox(*about.okButton, layout.okButton.x, about.height - 50, 80, 25);
+    ExpectBox(*about.noticeBox, 209, 85, layout.columnWidth, builtHeight - 145);
+    ExpectBox(*about.okButton, layout.okButton.x, builtHeight - 50, 80, 25);
     EXPECT_EQ(PlaceInParent(about.titleLabel->windowHandle).x, 209);
     EXPECT_EQ(PlaceInParent(about.secondLabel->windowHandle).y, 35);
-    EXPECT_EQ(about.webLink->GetNarrowText(), "http://www.lurnagame.example");
-    EXPECT_EQ(about.mailLink->GetNarrowText(), "info@lurnagame.example");
+    EXPECT_EQ(about.webLink->GetNarrowText(), "http://www.lurna.test");
+    EXPECT_EQ(about.mailLink->GetNarrowText(), "info@lurna.test");
     EXPECT_EQ(about.noticeBox->GetNarrowText(), MyGame::FreewareNotice);
     EXPECT_NE(ToolkitTest::Style(about.noticeBox->windowHandle) & ES_READONLY, 0u);
     EXPECT_NE(ToolkitTest::Style(about.picturePanel->windowHandle) & WS_BORDER, 0u);
@@ -171,17 +179,17 @@ TEST(About, LinksOpenTheSiteAndTheMailbox) {
     SendMessageW(open.about->titleLabel->windowHandle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     ASSERT_EQ(shellCalls.size(), 2u);
     EXPECT_EQ(shellCalls[0].verb, L"open");
-    EXPECT_EQ(shellCalls[0].target, L"http://www.lurnagame.example");
+    EXPECT_EQ(shellCalls[0].target, L"http://www.lurna.test");
     EXPECT_EQ(shellCalls[0].show, SW_SHOW);
-    EXPECT_EQ(shellCalls[1].target, L"mailto:info@lurnagame.example");
+    EXPECT_EQ(shellCalls[1].target, L"mailto:info@lurna.test");
     EXPECT_TRUE(open.about->webLink->IsHandCursor());
 }
 
 TEST(About, AddressWithoutTheWebPrefixGivesTheSameMailLink) {
     OpenAbout open;
-    open.about->webAddress = "lurnagame.example";
+    open.about->webAddress = "lurna.test";
     open.Create();
-    EXPECT_EQ(open.about->mailLink->GetNarrowText(), "lurnagame.example");
+    EXPECT_EQ(open.about->mailLink->GetNarrowText(), "lurna.test");
 }
 
 TEST(About, EveryShowingRestoresTheClientSize) {
@@ -214,4 +222,38 @@ TEST(About, OwnerReleasedWhenTheFormGoesWithoutClosing) {
     delete about;
     EXPECT_TRUE(IsWindowEnabled(owner->windowHandle));
     EXPECT_EQ(owner->companion, nullptr);
+}
+
+// Forms opened over one owner one after the other: the owner belongs to the
+// last one made, and an earlier one that goes, closed or deleted, leaves the
+// owner as the later one wants it.
+TEST(About, OnlyTheOwnersCompanionGivesTheOwnerBack) {
+    auto owner = MakeForm();
+    auto* first = new FormAbout(owner.get());
+    first->Create();
+    auto* second = new FormAbout(owner.get());
+    second->Create();
+    Pump();
+    ASSERT_EQ(owner->companion, second);
+
+    SendMessageW(first->windowHandle, WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_FALSE(IsWindow(first->windowHandle));
+    EXPECT_FALSE(IsWindowEnabled(owner->windowHandle));
+    EXPECT_EQ(owner->companion, second);
+    delete first;
+    EXPECT_FALSE(IsWindowEnabled(owner->windowHandle));
+    EXPECT_EQ(owner->companion, second);
+
+    auto* third = new FormAbout(owner.get());
+    third->Create();
+    Pump();
+    delete second;
+    EXPECT_FALSE(IsWindowEnabled(owner->windowHandle));
+    EXPECT_EQ(owner->companion, third);
+
+    SendMessageW(third->okButton->windowHandle, WM_CHAR, VK_ESCAPE, 0);
+    EXPECT_TRUE(IsWindowEnabled(owner->windowHandle));
+    EXPECT_EQ(owner->companion, nullptr);
+    delete third;
 }

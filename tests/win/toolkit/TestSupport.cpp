@@ -61,6 +61,20 @@ std::wstring WindowText(HWND window) {
     return buffer;
 }
 
+HFONT WindowFont(HWND window) {
+    return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+}
+
+SIZE TextExtent(HWND window, HFONT font, const std::wstring& text) {
+    HDC context = GetDC(window);
+    HGDIOBJ previous = font ? SelectObject(context, font) : nullptr;
+    SIZE extent{};
+    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &extent);
+    if (font) SelectObject(context, previous);
+    ReleaseDC(window, context);
+    return extent;
+}
+
 Canvas::Canvas(int width, int height, COLORREF fill) {
     HDC screen = GetDC(nullptr);
     context_ = CreateCompatibleDC(screen);

@@ -28,6 +28,12 @@ RECT WindowBox(HWND window);
 POINT PlaceInParent(HWND window);
 // The window's own text, read back from the window.
 std::wstring WindowText(HWND window);
+// The font a window draws its text in: the one it was given (WM_GETFONT), or
+// null when it keeps the font its device context starts with.
+HFONT WindowFont(HWND window);
+// The size of the text drawn in the font (null: the device context's own) in
+// a device context of the window.
+SIZE TextExtent(HWND window, HFONT font, const std::wstring& text);
 
 // A 24-bit surface of the given size filled with one colour.
 class Canvas {

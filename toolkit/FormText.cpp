@@ -1,0 +1,71 @@
+#include "toolkit/FormText.h"
+
+#include "toolkit/Button.h"
+#include "toolkit/FontDescription.h"
+#include "toolkit/TextBox.h"
+
+namespace KTUtility {
+
+namespace {
+
+constexpr int kMargin = 10;
+constexpr int kButtonWidth = 80;
+constexpr int kButtonHeight = 25;
+// From the button's top to the client's bottom edge.
+constexpr int kButtonBottomGap = 37;
+
+void ForwardCreate(GUIElement* element, HWND) {
+    if (auto* form = dynamic_cast<FormText*>(element)) form->BuildContents();
+}
+
+void ForwardCommand(GUIElement* element) {
+    if (auto* form = dynamic_cast<FormText*>(element->parent)) form->HandleCommand(element);
+}
+
+}  // namespace
+
+FormText::FormText(Form* ownerForm, int clientWidth, int clientHeight)
+    : ModalForm(ownerForm, clientWidth, clientHeight) {
+    // Large enough to read at length.
+    font = new FontDescription("Arial", 16);
+    onCreate = ForwardCreate;
+}
+
+FormText::~FormText() {
+    DestroyModalWindow();
+    delete textBox;
+    delete okButton;
+    delete font;
+    font = nullptr;
+}
+
+void FormText::BuildContents() {
+    const int buttonTop = fixedClientHeight - kButtonBottomGap;
+
+    textBox = new TextBox(this, bodyText);
+    textBox->SetSize(fixedClientWidth - 2 * kMargin, buttonTop - 2 * kMargin);
+    textBox->SetPosition(kMargin, kMargin);
+    textBox->multiLine = true;
+    textBox->readOnly = true;
+    textBox->verticalBar = true;
+    textBox->wordWrap = true;
+    textBox->font = font;
+    textBox->onKeyPress = ForwardKey;
+    textBox->Create();
+
+    okButton = new Button(this, "OK");
+    okButton->SetSize(kButtonWidth, kButtonHeight);
+    okButton->SetPosition((fixedClientWidth - kButtonWidth) / 2, buttonTop);
+    okButton->commandHandler = ForwardCommand;
+    okButton->onKeyPress = ForwardKey;
+    okButton->Create();
+
+    if (textBox->windowHandle) SetFocus(textBox->windowHandle);
+}
+
+void FormText::HandleCommand(GUIElement* element) {
+    if (!element || !okButton || element->controlId != okButton->controlId) return;
+    Dismiss();
+}
+
+}  // namespace KTUtility
