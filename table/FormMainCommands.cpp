@@ -102,12 +102,8 @@ void FormMain::ShowAbout() {
 }
 
 void FormMain::ShowRules() {
-    // Freed or retired for the same reasons as an About form.
-    if (RulesForm && RulesForm->destroyed) {
-        RulesForm.reset();
-    } else if (RulesForm) {
-        KTUtility::RetireElement(RulesForm.release());
-    }
+    // Retired, never freed here, for the same reasons as an About form.
+    if (RulesForm) KTUtility::RetireElement(RulesForm.release());
     RulesForm = std::make_unique<KTUtility::FormText>(this, RulesClientWidth, RulesClientHeight);
     RulesForm->SetText(std::string(RulesCaption));
     RulesForm->bodyText = RulesText;

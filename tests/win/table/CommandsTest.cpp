@@ -58,6 +58,8 @@ HINSTANCE WINAPI ShellThatPumps(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT) {
     PostMessageW(pressedAgainOn->InfoButton->windowHandle, BM_CLICK, 0, 0);
     SystemPump();
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+}
+
 SIZE ClientSize(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
