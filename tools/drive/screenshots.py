@@ -2,6 +2,7 @@
 window with its frame: the start, a hand in play with the PC's capture raised
 (caught while the PC shows it, playing hands until the PC captures), the score
 panel at the end of that hand, the rules window that "?", "Guida" opens over it,
+the About window that "Info" opens,
 and the exit question that "Chiudi" asks (at the start, answered No).
 
 The game runs as scripts/play starts it (wine-play, in Italian, on the test
@@ -22,7 +23,8 @@ from playwrapper import play_wrapper_on_test_prefix
 HANDS_TO_TRY = 4
 EXIT_TITLE = "Uscita"
 RULES_TITLE = "Regole del gioco"
-PICTURES = ("start.png", "pc-capture.png", "score.png", "rules.png", "exit.png")
+ABOUT_TITLE = "Info..."
+PICTURES = ("start.png", "pc-capture.png", "score.png", "rules.png", "about.png", "exit.png")
 
 
 def wait_for(test, timeout, what):
@@ -31,6 +33,27 @@ def wait_for(test, timeout, what):
         if time.monotonic() > deadline:
             raise Failure("no %s within %.0f s" % (what, timeout))
         time.sleep(0.05)
+
+
+def picture_with(game, window, path):
+    """The game window and another one over it, together, as the screen shows them."""
+    left, top, width, height = window_geometry(window)
+    fx, fy, fwidth, fheight = game.frame
+    box_left, box_top = min(fx, left), min(fy, top)
+    box_right, box_bottom = max(fx + fwidth, left + width), max(fy + fheight, top + height)
+    game.screen.picture(box_left, box_top, box_right - box_left, box_bottom - box_top, quiet=0.5).save_png(path)
+
+
+def about_shot(game, path):
+    """Presses "Info", takes the About window over the game, and closes it with
+    Enter (its OK button has the focus)."""
+    game.press_button("info")
+    wait_for(lambda: find_windows(ABOUT_TITLE), 5, "About window")
+    time.sleep(0.5)
+    picture_with(game, find_windows(ABOUT_TITLE)[0], path)
+    subprocess.run(["xdotool", "key", "Return"], check=True, timeout=20)
+    wait_for(lambda: not find_windows(ABOUT_TITLE), 5, "About window closed by Enter")
+    game.settled(quiet=0.3)
 
 
 def rules_shot(game, path):
@@ -47,10 +70,7 @@ def rules_shot(game, path):
     time.sleep(0.5)
     rules = find_windows(RULES_TITLE)[0]
     left, top, width, height = window_geometry(rules)
-    fx, fy, fwidth, fheight = game.frame
-    box_left, box_top = min(fx, left), min(fy, top)
-    box_right, box_bottom = max(fx + fwidth, left + width), max(fy + fheight, top + height)
-    game.screen.picture(box_left, box_top, box_right - box_left, box_bottom - box_top, quiet=0.5).save_png(path)
+    picture_with(game, rules, path)
     border = (width - 560) // 2
     game.screen.click(left + border + 280, top + height - border - 420 + 383 + 12)
     wait_for(lambda: not find_windows(RULES_TITLE), 5, "rules window closed by its OK")
@@ -104,6 +124,7 @@ def take_pictures(game, out):
         game.settled(quiet=0.5)
         game.grab_frame().save_png(os.path.join(out, "score.png"))
         rules_shot(game, os.path.join(out, "rules.png"))
+        about_shot(game, os.path.join(out, "about.png"))
         close(game)
     finally:
         game.kill()
