@@ -1,7 +1,6 @@
 // The game window under test: a real FormMain built as the program builds it,
 // with the message box and the shell replaced, its sounds and beeps recorded
-// instead of played, the client size it was laid out in measured during its
-// creation, and the turn timer stopped so that the test delivers every tick
+// instead of played, the client size measured while its contents were built, and the turn timer stopped so that the test delivers every tick
 // itself. Events go in as the windows receive them from a
 // person: mouse messages on the card pictures, clicks on the buttons, menu
 // commands and timer messages on the form.
