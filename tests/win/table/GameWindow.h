@@ -2,8 +2,9 @@
 // with the message box and the shell replaced, its sounds and beeps recorded
 // instead of played, the client size measured while its contents were built,
 // and the turn timer stopped so that the test delivers every tick itself.
-// Events go in as the windows receive them from a person: mouse messages on the card pictures, clicks on the buttons, menu
-// commands and timer messages on the form.
+// Events go in as the windows receive them from a person: mouse messages on
+// the card pictures, clicks on the buttons, menu commands and timer messages on
+// the form.
 #pragma once
 
 #include "table/FormMain.h"
