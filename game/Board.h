@@ -31,9 +31,9 @@ public:
     virtual ~Board() = default;
 
     // A hand or table position holds a card exactly while it is shown.
-    virtual bool IsShown(int position) const = 0;
-    virtual void Show(int position) = 0;
-    virtual void Hide(int position) = 0;
+    virtual bool IsPositionShown(int position) const = 0;
+    virtual void ShowPosition(int position) = 0;
+    virtual void HidePosition(int position) = 0;
     // The card held as the position's text; NoCard stands for the empty text.
     virtual Card CardAt(int position) const = 0;
     virtual void SetCard(int position, Card card) = 0;
@@ -47,7 +47,7 @@ public:
     // needs to know where the layout puts a position.
     virtual void MoveFromPlace(int position, int offsetY) = 0;
     // The hand cursor over the position: a press there does something.
-    virtual void SetHandCursor(int position, bool on) = 0;
+    virtual void SetPositionCursor(int position, bool on) = 0;
 
     virtual void SetStatusText(const std::string& text) = 0;
     virtual void SetTotals(const std::string& pcTotal, const std::string& playerTotal) = 0;

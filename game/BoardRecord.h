@@ -26,16 +26,16 @@ public:
     // the default every one has two digits.
     explicit BoardRecord(int firstIdentifier = 10);
 
-    bool IsShown(int position) const override { return Positions[position].Shown; }
-    void Show(int position) override { Positions[position].Shown = true; }
-    void Hide(int position) override { Positions[position].Shown = false; }
+    bool IsPositionShown(int position) const override { return Positions[position].Shown; }
+    void ShowPosition(int position) override { Positions[position].Shown = true; }
+    void HidePosition(int position) override { Positions[position].Shown = false; }
     Card CardAt(int position) const override { return Positions[position].HeldCard; }
     void SetCard(int position, Card card) override { Positions[position].HeldCard = card; }
     int Identifier(int position) const override { return Positions[position].Identifier; }
     void SetPicture(int position, int bitmap) override { Positions[position].Picture = bitmap; }
     void ReturnToPlace(int position) override { MoveFromPlace(position, 0); }
     void MoveFromPlace(int position, int offsetY) override;
-    void SetHandCursor(int position, bool on) override { Positions[position].HandCursor = on; }
+    void SetPositionCursor(int position, bool on) override { Positions[position].HandCursor = on; }
 
     void SetStatusText(const std::string& text) override { Status = text; }
     void SetTotals(const std::string& pcTotal, const std::string& playerTotal) override;

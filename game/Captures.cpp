@@ -196,7 +196,7 @@ CaptureList SelectTableCard(const CaptureList& options, int identifier, Card car
 void TakeCapture(GameState& state, Board& board, Side taker, int handPosition, const std::string& capture) {
     CardList& pile = taker == Side::Player ? state.PlayerPile : state.PcPile;
     pile.push_back(board.CardAt(handPosition));
-    board.Hide(handPosition);
+    board.HidePosition(handPosition);
     for (std::size_t start = 0; start < capture.size();) {
         std::size_t end = capture.find(';', start);
         if (end == std::string::npos) end = capture.size();
@@ -206,7 +206,7 @@ void TakeCapture(GameState& state, Board& board, Side taker, int handPosition, c
         start = end + 1;
         if (position < 0) continue;  // not a position: a capture must name only positions
         pile.push_back(board.CardAt(position));
-        board.Hide(position);
+        board.HidePosition(position);
     }
     state.LastTakerIsPlayer = taker == Side::Player;
     if (IsSweep(state, board)) {
@@ -216,7 +216,7 @@ void TakeCapture(GameState& state, Board& board, Side taker, int handPosition, c
 
 bool IsSweep(const GameState& state, const Board& board) {
     for (int position : TablePositions) {
-        if (board.IsShown(position)) return false;
+        if (board.IsPositionShown(position)) return false;
     }
     return state.CardsLeft != 0 || !HandsEmpty(board);
 }
@@ -227,10 +227,10 @@ bool EndOfHand(GameState& state, Board& board) {
     board.SetStatusText("Fine mano");
     CardList& pile = state.LastTakerIsPlayer ? state.PlayerPile : state.PcPile;
     for (int position : TablePositions) {
-        if (!board.IsShown(position)) continue;
+        if (!board.IsPositionShown(position)) continue;
         pile.push_back(board.CardAt(position));
         board.ReturnToPlace(position);
-        board.Hide(position);
+        board.HidePosition(position);
     }
     return true;
 }

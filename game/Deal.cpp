@@ -43,13 +43,13 @@ void DealTo(GameState& state, Board& board, int position, bool faceUp) {
     const Card card = NextCard(state);
     board.SetCard(position, card);
     board.SetPicture(position, faceUp ? CardPicture(card) : CardBackPicture);
-    board.Show(position);
+    board.ShowPosition(position);
 }
 
 void ClearPosition(Board& board, int position) {
     board.SetCard(position, NoCard);
     board.SetPicture(position, CardBackPicture);
-    board.Hide(position);
+    board.HidePosition(position);
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ void DealHands(GameState& state, Board& board) {
     state.PlayerLastLaidValue = -1;
     for (int i = 0; i < HandSize; ++i) DealTo(state, board, PcHandFirst + i, false);
     for (int i = 0; i < HandSize; ++i) DealTo(state, board, PlayerHandFirst + i, true);
-    if (state.CardsLeft == 0) board.Hide(StockPosition);
+    if (state.CardsLeft == 0) board.HidePosition(StockPosition);
 }
 
 void DealTable(GameState& state, Board& board) {
@@ -91,17 +91,17 @@ void DealTable(GameState& state, Board& board) {
             ClearPosition(board, TablePositions[i]);
         }
     }
-    board.Show(StockPosition);
+    board.ShowPosition(StockPosition);
 }
 
 void LayOnTable(Board& board, int handPosition) {
     for (int position : TablePositions) {
-        if (board.IsShown(position)) continue;
+        if (board.IsPositionShown(position)) continue;
         const Card card = board.CardAt(handPosition);
-        board.Hide(handPosition);
+        board.HidePosition(handPosition);
         board.SetCard(position, card);
         board.SetPicture(position, CardPicture(card));
-        board.Show(position);
+        board.ShowPosition(position);
         return;
     }
     // Not reached: a laid card never meets its own value on the table, so the 13
@@ -110,7 +110,7 @@ void LayOnTable(Board& board, int handPosition) {
 
 bool HandsEmpty(const Board& board) {
     for (int position = PcHandFirst; position < PlayerHandFirst + HandSize; ++position) {
-        if (board.IsShown(position)) return false;
+        if (board.IsPositionShown(position)) return false;
     }
     return true;
 }
@@ -126,9 +126,9 @@ void ResetBoard(GameState& state, Board& board) {
         // The idle board shows the sixteen backs of the first layout; the extra
         // table places only appear when a table overflows its first nine.
         if (position <= StockPosition) {
-            board.Show(position);
+            board.ShowPosition(position);
         } else {
-            board.Hide(position);
+            board.HidePosition(position);
         }
     }
     board.SetStatusText("");

@@ -77,11 +77,11 @@ void MatchController::DealNewHand() {
 }
 
 void MatchController::SetPlayerHandCursor(bool on) {
-    for (int i = 0; i < HandSize; ++i) board_.SetHandCursor(PlayerHandFirst + i, on);
+    for (int i = 0; i < HandSize; ++i) board_.SetPositionCursor(PlayerHandFirst + i, on);
 }
 
 void MatchController::SetTableCursor(bool on) {
-    for (int position : TablePositions) board_.SetHandCursor(position, on);
+    for (int position : TablePositions) board_.SetPositionCursor(position, on);
 }
 
 void MatchController::ClearMoveUnderWay() {
@@ -96,7 +96,7 @@ void MatchController::ClearMoveUnderWay() {
     for (int position = 0; position < PositionCount; ++position) {
         board_.ReturnToPlace(position);
         // Until a hand is dealt, nothing answers a press.
-        board_.SetHandCursor(position, false);
+        board_.SetPositionCursor(position, false);
     }
 }
 

@@ -22,7 +22,7 @@ int SweepingPosition(const Board& board, int handFirst, int sum) {
     for (bool coinsOnly : {true, false}) {
         for (int i = 0; i < HandSize; ++i) {
             const int position = handFirst + i;
-            if (!board.IsShown(position)) continue;
+            if (!board.IsPositionShown(position)) continue;
             const Card card = board.CardAt(position);
             if (coinsOnly && !IsCoin(card)) continue;
             if (CardValue(card) == sum) return i;
@@ -93,7 +93,7 @@ int PositionToLay(const Board& board, int handFirst, int sum) {
     int smallest = 0;
     int smallestAbove = 0;
     for (int i = 0; i < HandSize; ++i) {
-        if (!board.IsShown(handFirst + i)) continue;
+        if (!board.IsPositionShown(handFirst + i)) continue;
         const int value = CardValue(board.CardAt(handFirst + i));
         if (smallest == 0 || value < smallest) smallest = value;
         if (sum + value > 10 && (smallestAbove == 0 || value < smallestAbove)) smallestAbove = value;
@@ -104,7 +104,7 @@ int PositionToLay(const Board& board, int handFirst, int sum) {
         int chosen = -1;
         for (int i = 0; i < HandSize; ++i) {
             const int position = handFirst + i;
-            if (!board.IsShown(position)) continue;
+            if (!board.IsPositionShown(position)) continue;
             const Card card = board.CardAt(position);
             if (nonCoinsOnly && IsCoin(card)) continue;
             if (CardValue(card) == chosenValue) chosen = i;
@@ -148,7 +148,7 @@ PcMove ChooseMoveFromHand(const Board& board, int handFirst, int lastLaidValue) 
     bool found = false;
     for (int i = 0; i < HandSize; ++i) {
         const int position = handFirst + i;
-        if (!board.IsShown(position)) continue;
+        if (!board.IsPositionShown(position)) continue;
         const Card played = board.CardAt(position);
         FindCaptures(table, CardValue(played), options);
         for (const std::string& option : options) {

@@ -50,7 +50,7 @@ void MatchController::MakePcMove() {
     PcCaptureShown = false;
     const int position = PcHandFirst + PcChosenPosition;
     board_.ReturnToPlace(position);
-    board_.Hide(position);
+    board_.HidePosition(position);
     const bool capture = !PcCapture.empty();
     if (capture) {
         MakeCapture(Side::Pc, position, PcCapture);

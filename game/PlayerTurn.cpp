@@ -27,7 +27,7 @@ void MatchController::OnCardClicked(int identifier) {
     const int position = PositionOfIdentifier(board_, identifier);
     // A hidden position holds no card, whatever text it still keeps; the window
     // sends it no presses, and nothing may be played or taken from it.
-    if (position < 0 || !board_.IsShown(position)) return;
+    if (position < 0 || !board_.IsPositionShown(position)) return;
     if (AwaitingTableChoice) {
         if (IsPlayerHand(position)) {
             // The chosen card cannot be changed.

@@ -5,7 +5,7 @@ namespace MyGame {
 TableCards ReadTable(const Board& board) {
     TableCards table;
     for (int position : TablePositions) {
-        if (!board.IsShown(position)) continue;
+        if (!board.IsPositionShown(position)) continue;
         const Card card = board.CardAt(position);
         table.Positions[table.Count] = position;
         table.Cards[table.Count] = card;
@@ -19,7 +19,7 @@ TableCards ReadTable(const Board& board) {
 std::string TableIdText(const Board& board) {
     std::string text;
     for (int position : TablePositions) {
-        if (!board.IsShown(position)) continue;
+        if (!board.IsPositionShown(position)) continue;
         if (!text.empty()) text += ';';
         AppendNumber(text, board.Identifier(position));
     }

@@ -65,16 +65,16 @@ public:
     void OnButtonCommand(KTUtility::Button* button);
 
     // Board: the match shown on the elements.
-    bool IsShown(int position) const override;
-    void Show(int position) override;
-    void Hide(int position) override;
+    bool IsPositionShown(int position) const override;
+    void ShowPosition(int position) override;
+    void HidePosition(int position) override;
     Card CardAt(int position) const override;
     void SetCard(int position, Card card) override;
     int Identifier(int position) const override;
     void SetPicture(int position, int bitmap) override;
     void ReturnToPlace(int position) override;
     void MoveFromPlace(int position, int offsetY) override;
-    void SetHandCursor(int position, bool on) override;
+    void SetPositionCursor(int position, bool on) override;
     void SetStatusText(const std::string& text) override;
     void SetTotals(const std::string& pcTotal, const std::string& playerTotal) override;
     void ShowReport(const HandReport& report) override;

@@ -26,15 +26,15 @@ void WriteColumn(KTUtility::CellControl& title, std::unique_ptr<KTUtility::Label
 
 }  // namespace
 
-bool FormMain::IsShown(int position) const {
+bool FormMain::IsPositionShown(int position) const {
     return CardPositions[position]->visible;
 }
 
-void FormMain::Show(int position) {
+void FormMain::ShowPosition(int position) {
     ShowElement(*CardPositions[position]);
 }
 
-void FormMain::Hide(int position) {
+void FormMain::HidePosition(int position) {
     HideElement(*CardPositions[position]);
 }
 
@@ -70,7 +70,7 @@ void FormMain::MoveFromPlace(int position, int offsetY) {
     card.SetPosition(place.x, place.y + offsetY);
 }
 
-void FormMain::SetHandCursor(int position, bool on) {
+void FormMain::SetPositionCursor(int position, bool on) {
     CardPositions[position]->SetHandCursor(on);
 }
 

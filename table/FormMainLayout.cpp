@@ -170,7 +170,7 @@ void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
     // the table needs them.
     for (int position = StockPosition + 1; position < PositionCount; ++position) {
         BringToTop(CardPositions[position]->windowHandle);
-        Hide(position);
+        HidePosition(position);
     }
 }
 

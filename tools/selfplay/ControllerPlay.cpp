@@ -127,7 +127,7 @@ void ControllerGame::Continue(bool playerBegan) {
     match_.ContinueAfterHand();
     if (board_.ReportShown) Violation("score panel still shown");
     if (!MatchOver(pc, player)) {
-        if (!match_.State.HandActive || match_.PlayerToMove == playerBegan || !board_.IsShown(StockPosition)) {
+        if (!match_.State.HandActive || match_.PlayerToMove == playerBegan || !board_.IsPositionShown(StockPosition)) {
             Violation("next hand not dealt to the other side");
         }
         return;
@@ -235,7 +235,7 @@ ControllerGame::Before ControllerGame::Record(Side side) const {
     before.Table = ReadTable(board_);
     for (int i = 0; i < HandSize; ++i) {
         const int position = HandFirst(side) + i;
-        before.Hand[i] = board_.IsShown(position) ? board_.CardAt(position) : NoCard;
+        before.Hand[i] = board_.IsPositionShown(position) ? board_.CardAt(position) : NoCard;
     }
     before.PcPile = match_.State.PcPile.size();
     before.PlayerPile = match_.State.PlayerPile.size();
@@ -361,7 +361,7 @@ void ControllerGame::CheckHandOver(int pcBefore, int playerBefore) {
 
 void ControllerGame::CheckCardsAccounted() {
     if (!CardsAccountedOnce(board_, match_.State)) Violation("cards not accounted for exactly once");
-    if (board_.IsShown(StockPosition) != (match_.State.CardsLeft > 0)) Violation("stock shown wrongly");
+    if (board_.IsPositionShown(StockPosition) != (match_.State.CardsLeft > 0)) Violation("stock shown wrongly");
 }
 
 // Between moves: every position in its place, no selection or PC step under way,
@@ -391,7 +391,7 @@ void ControllerGame::Press(int position) {
     if (!match_.AwaitingTableChoice) return;
     for (int table : TablePositions) {
         if (board_.Positions[table].OffsetY == 0) continue;
-        bool named = board_.IsShown(table) && board_.Positions[table].OffsetY == PlayerMarkDrop;
+        bool named = board_.IsPositionShown(table) && board_.Positions[table].OffsetY == PlayerMarkDrop;
         for (const std::string& option : match_.PlayerOptions) {
             named = named && HasToken(option, board_.Identifier(table));
         }

@@ -15,7 +15,7 @@ int RandomPlayerHandPosition(const BoardRecord& board, DeckRandom& random) {
     int hand[HandSize];
     int count = 0;
     for (int i = 0; i < HandSize; ++i) {
-        if (board.IsShown(PlayerHandFirst + i)) hand[count++] = PlayerHandFirst + i;
+        if (board.IsPositionShown(PlayerHandFirst + i)) hand[count++] = PlayerHandFirst + i;
     }
     if (count == 0) return -1;
     return hand[std::uniform_int_distribution<int>(0, count - 1)(random)];
@@ -30,7 +30,7 @@ bool CardsAccountedOnce(const BoardRecord& board, const GameState& state) {
         seen |= bit;
     };
     for (int position = 0; position < PositionCount; ++position) {
-        if (position != StockPosition && board.IsShown(position)) count(board.CardAt(position));
+        if (position != StockPosition && board.IsPositionShown(position)) count(board.CardAt(position));
     }
     for (int i = DeckSize - state.CardsLeft; i < DeckSize; ++i) count(state.Deck[i]);
     for (Card card : state.PcPile) count(card);

@@ -77,7 +77,7 @@ void Game::PlayStrategyMove(Side side) {
     // Laying while some card of the hand could capture breaks the rules.
     const TableCards table = ReadTable(board_);
     for (int i = 0; i < HandSize; ++i) {
-        if (!board_.IsShown(handFirst + i)) continue;
+        if (!board_.IsPositionShown(handFirst + i)) continue;
         FindCaptures(table, CardValue(board_.CardAt(handFirst + i)), options_);
         if (!options_.empty()) Violation("card laid while a capture was possible");
     }

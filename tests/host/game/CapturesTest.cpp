@@ -123,9 +123,9 @@ TEST_F(CaptureMove, TakesPlayedCardThenTakenCardsInCaptureOrder) {
     TakeCapture(state, board, Side::Player, PlayerHandFirst, Id(board, 2) + ";" + Id(board, 1));
     EXPECT_EQ(state.PlayerPile, (CardList{Swords(7), Swords(4), Cups(3)}));
     EXPECT_TRUE(state.PcPile.empty());
-    EXPECT_FALSE(board.IsShown(PlayerHandFirst));
-    EXPECT_FALSE(board.IsShown(TablePositions[0]));
-    EXPECT_TRUE(board.IsShown(TablePositions[2]));
+    EXPECT_FALSE(board.IsPositionShown(PlayerHandFirst));
+    EXPECT_FALSE(board.IsPositionShown(TablePositions[0]));
+    EXPECT_TRUE(board.IsPositionShown(TablePositions[2]));
     EXPECT_TRUE(state.LastTakerIsPlayer);
     EXPECT_EQ(state.PlayerSweeps, 0);
 
@@ -159,7 +159,7 @@ TEST_F(CaptureMove, EndOfHandGivesTheRestToTheLastTakerOrElseToThePc) {
     EXPECT_FALSE(EndOfHand(state, board));
     EXPECT_TRUE(state.HandActive);
 
-    board.Hide(PlayerHandFirst + 2);
+    board.HidePosition(PlayerHandFirst + 2);
     board.Positions[TablePositions[1]].AtPlace = false;
     state.LastTakerIsPlayer = true;
     state.PlayerPile = {Clubs(7)};

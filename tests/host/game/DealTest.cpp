@@ -71,7 +71,7 @@ TEST(Deal, FollowsTheDeckOrderAndHidesTheStockAfterTheLastDeal) {
     SetTable(board, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14});  // a table left over
     DealTable(state, board);
     for (int i = 0; i < 6; ++i) {
-        EXPECT_TRUE(board.IsShown(i));
+        EXPECT_TRUE(board.IsPositionShown(i));
         EXPECT_EQ(board.CardAt(i), state.Deck[i]);
         EXPECT_EQ(board.Positions[i].Picture, i < 3 ? CardBackPicture : CardPicture(state.Deck[i]));
     }
@@ -85,15 +85,15 @@ TEST(Deal, FollowsTheDeckOrderAndHidesTheStockAfterTheLastDeal) {
     EXPECT_EQ(state.CardsLeft, 30);
 
     for (int deal = 2; deal <= 6; ++deal) {
-        EXPECT_TRUE(board.IsShown(StockPosition)) << deal;
-        for (int i = 0; i < 6; ++i) board.Hide(i);
+        EXPECT_TRUE(board.IsPositionShown(StockPosition)) << deal;
+        for (int i = 0; i < 6; ++i) board.HidePosition(i);
         state.PlayerLastLaidValue = 3;
         DealHands(state, board);
         EXPECT_EQ(state.PlayerLastLaidValue, -1);
         EXPECT_EQ(board.CardAt(3), state.Deck[10 + (deal - 2) * 6 + 3]);
     }
     EXPECT_EQ(state.CardsLeft, 0);
-    EXPECT_FALSE(board.IsShown(StockPosition));
+    EXPECT_FALSE(board.IsPositionShown(StockPosition));
 }
 
 TEST(Table, ReadsWithoutGapsAndLaysIntoTheFirstGap) {
@@ -102,7 +102,7 @@ TEST(Table, ReadsWithoutGapsAndLaysIntoTheFirstGap) {
     EXPECT_EQ(TableIdText(board), "");
 
     SetTable(board, {15, 22, 33});
-    board.Hide(TablePositions[1]);
+    board.HidePosition(TablePositions[1]);
     const TableCards table = ReadTable(board);
     ASSERT_EQ(table.Count, 2);
     EXPECT_EQ(table.Values[1], 3);
@@ -111,7 +111,7 @@ TEST(Table, ReadsWithoutGapsAndLaysIntoTheFirstGap) {
 
     SetHand(board, PlayerHandFirst, {38});
     LayOnTable(board, PlayerHandFirst);
-    EXPECT_FALSE(board.IsShown(PlayerHandFirst));
+    EXPECT_FALSE(board.IsPositionShown(PlayerHandFirst));
     EXPECT_EQ(board.CardAt(TablePositions[1]), 38);
     EXPECT_EQ(board.Positions[TablePositions[1]].Picture, CardPicture(38));
     EXPECT_EQ(TableIdText(board), "16;17;18");
@@ -168,7 +168,7 @@ TEST(ResetBoard, LeavesTheIdleBoardOfSixteenBacks) {
     EXPECT_FALSE(board.ReportShown);
     EXPECT_EQ(board.Status, "");
     for (int position = 0; position < PositionCount; ++position) {
-        EXPECT_EQ(board.IsShown(position), position <= StockPosition) << position;
+        EXPECT_EQ(board.IsPositionShown(position), position <= StockPosition) << position;
         EXPECT_EQ(board.CardAt(position), NoCard);
         EXPECT_EQ(board.Positions[position].Picture, CardBackPicture);
     }

@@ -45,14 +45,14 @@ protected:
                 Tick();
             } else if (!match.AwaitingTableChoice) {
                 for (int i = 0; i < HandSize; ++i) {
-                    if (board.IsShown(PlayerHandFirst + i)) {
+                    if (board.IsPositionShown(PlayerHandFirst + i)) {
                         Press(PlayerHandFirst + i);
                         break;
                     }
                 }
             } else {
                 for (int position : TablePositions) {
-                    if (match.AwaitingTableChoice && board.IsShown(position)) Press(position);
+                    if (match.AwaitingTableChoice && board.IsPositionShown(position)) Press(position);
                 }
             }
         }
@@ -60,7 +60,7 @@ protected:
 
     int CountShown(int first, int count) const {
         int shown = 0;
-        for (int position = first; position < first + count; ++position) shown += board.IsShown(position) ? 1 : 0;
+        for (int position = first; position < first + count; ++position) shown += board.IsPositionShown(position) ? 1 : 0;
         return shown;
     }
 

@@ -44,10 +44,10 @@ TEST_F(MatchTest, StartingDealsTheFirstHandForThePlayerToBegin) {
         EXPECT_TRUE(player.HandCursor);
     }
     for (int place = 0; place < TableSize; ++place) {
-        EXPECT_EQ(board.IsShown(TablePositions[place]), place < 4);
+        EXPECT_EQ(board.IsPositionShown(TablePositions[place]), place < 4);
         EXPECT_FALSE(board.Positions[TablePositions[place]].HandCursor);
     }
-    EXPECT_TRUE(board.IsShown(StockPosition));
+    EXPECT_TRUE(board.IsPositionShown(StockPosition));
 }
 
 TEST_F(MatchTest, HandsBeginAlternatelyThePlayerFirst) {
@@ -95,15 +95,15 @@ TEST_F(MatchTest, TheStockHidesAtTheLastDealAndShowsAtTheNextHand) {
     Arrange({}, {1}, {15}, 12);
     Press(PlayerHandFirst);
     EXPECT_EQ(match.State.CardsLeft, 6);
-    EXPECT_TRUE(board.IsShown(StockPosition));
+    EXPECT_TRUE(board.IsPositionShown(StockPosition));
     Arrange({}, {1}, {15}, 6);
     Press(PlayerHandFirst);
     EXPECT_EQ(match.State.CardsLeft, 0);
-    EXPECT_FALSE(board.IsShown(StockPosition));
+    EXPECT_FALSE(board.IsPositionShown(StockPosition));
     PlayHandToEnd();
-    EXPECT_FALSE(board.IsShown(StockPosition));
+    EXPECT_FALSE(board.IsPositionShown(StockPosition));
     match.ContinueAfterHand();
-    EXPECT_TRUE(board.IsShown(StockPosition));
+    EXPECT_TRUE(board.IsPositionShown(StockPosition));
 }
 
 TEST_F(MatchTest, ContinuingEndsTheMatchOnlyWithElevenAndALead) {

@@ -93,7 +93,7 @@ private:
     void PressSomewhere() {
         std::vector<int> shown;
         for (int position = PlayerHandFirst; position < PositionCount; ++position) {
-            if (board_.IsShown(position) && position != StockPosition) shown.push_back(position);
+            if (board_.IsPositionShown(position) && position != StockPosition) shown.push_back(position);
         }
         if (!shown.empty() && Random(2) == 0) {
             match_.OnCardClicked(board_.Identifier(shown[Random(static_cast<int>(shown.size()))]));
@@ -172,13 +172,13 @@ private:
             bool mark = match_.AwaitingTableChoice && IsTablePosition(position) && offset == PlayerMarkDrop;
             for (const std::string& option : match_.PlayerOptions) mark = mark && HasToken(option, identifier);
             EXPECT_TRUE(pcCard || pcTake || mark) << "position " << position << " moved by " << offset;
-            EXPECT_TRUE(board_.IsShown(position)) << "hidden position " << position << " away from its place";
+            EXPECT_TRUE(board_.IsPositionShown(position)) << "hidden position " << position << " away from its place";
         }
     }
 
     void CheckCursors() {
         for (int position = 0; position < PositionCount; ++position) {
-            if (!board_.IsShown(position)) continue;
+            if (!board_.IsPositionShown(position)) continue;
             bool expected = false;
             if (position >= PlayerHandFirst && position < PlayerHandFirst + HandSize) {
                 expected = match_.State.HandActive && match_.PlayerToMove;
@@ -201,7 +201,7 @@ private:
             if (inRange) ++seen[card];
         };
         for (int position = 0; position < PositionCount; ++position) {
-            if (position != StockPosition && board_.IsShown(position)) count(board_.CardAt(position));
+            if (position != StockPosition && board_.IsPositionShown(position)) count(board_.CardAt(position));
         }
         for (int i = DeckSize - match_.State.CardsLeft; i < DeckSize; ++i) count(match_.State.Deck[i]);
         for (Card card : match_.State.PcPile) count(card);
@@ -209,7 +209,7 @@ private:
         bool once = inRange;
         for (Card card = 1; card <= DeckSize; ++card) once = once && seen[card] == 1;
         EXPECT_TRUE(once) << "cards not accounted for exactly once";
-        EXPECT_EQ(board_.IsShown(StockPosition), match_.State.CardsLeft > 0);
+        EXPECT_EQ(board_.IsPositionShown(StockPosition), match_.State.CardsLeft > 0);
     }
 
     // Strict alternation: the side to move has as many cards as the other, or one
@@ -218,8 +218,8 @@ private:
         int pc = 0;
         int player = 0;
         for (int i = 0; i < HandSize; ++i) {
-            pc += board_.IsShown(PcHandFirst + i) ? 1 : 0;
-            player += board_.IsShown(PlayerHandFirst + i) ? 1 : 0;
+            pc += board_.IsPositionShown(PcHandFirst + i) ? 1 : 0;
+            player += board_.IsPositionShown(PlayerHandFirst + i) ? 1 : 0;
         }
         const int toMove = match_.PlayerToMove ? player : pc;
         const int other = match_.PlayerToMove ? pc : player;

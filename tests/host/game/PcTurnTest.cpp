@@ -34,12 +34,12 @@ TEST_F(MatchTest, ACaptureTakesThreeWaitsOfFortyOneTicks) {
 
     Tick(PcWaitTicks);
     EXPECT_FALSE(match.PlayerToMove);
-    EXPECT_TRUE(board.IsShown(Place(1)));
+    EXPECT_TRUE(board.IsPositionShown(Place(1)));
     Tick();
     EXPECT_TRUE(match.PlayerToMove);
     EXPECT_EQ(match.PcTickCount, 0);
     EXPECT_EQ(match.State.PcPile, (CardList{25, 15}));
-    EXPECT_FALSE(board.IsShown(0) || board.IsShown(Place(1)));
+    EXPECT_FALSE(board.IsPositionShown(0) || board.IsPositionShown(Place(1)));
     EXPECT_TRUE(AllAtPlace());
     EXPECT_FALSE(match.State.LastTakerIsPlayer);
     EXPECT_FALSE(match.PcCardShown || match.PcCaptureShown);
@@ -82,8 +82,8 @@ TEST_F(MatchTest, LayingACardTakesTwoWaits) {
     EXPECT_FALSE(match.PlayerToMove);
     Tick();
     EXPECT_TRUE(match.PlayerToMove);
-    EXPECT_FALSE(board.IsShown(chosen));
-    EXPECT_TRUE(board.IsShown(Place(3)));
+    EXPECT_FALSE(board.IsPositionShown(chosen));
+    EXPECT_TRUE(board.IsPositionShown(Place(3)));
     EXPECT_EQ(board.CardAt(Place(3)), card);
     EXPECT_EQ(board.Positions[Place(3)].Picture, CardPicture(card));
     EXPECT_TRUE(AllAtPlace());
@@ -148,7 +148,7 @@ TEST_F(MatchTest, ThePcRaisesCardsOnTheExtraTablePlaces) {
     PcStep();
     EXPECT_EQ(match.State.PcPile, (CardList{32, 1, 31}));
     EXPECT_TRUE(AllAtPlace());
-    EXPECT_TRUE(board.IsShown(Place(10)));
+    EXPECT_TRUE(board.IsPositionShown(Place(10)));
 }
 
 }  // namespace

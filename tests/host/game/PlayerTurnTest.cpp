@@ -14,8 +14,8 @@ int Place(int place) {
 TEST_F(MatchTest, ACardThatTakesNothingIsLaidAtOnce) {
     Arrange({21}, {10, 32}, {15, 24}, 20);
     Press(FirstHand);  // a king on 5 and 4
-    EXPECT_FALSE(board.IsShown(FirstHand));
-    EXPECT_TRUE(board.IsShown(Place(3)));
+    EXPECT_FALSE(board.IsPositionShown(FirstHand));
+    EXPECT_TRUE(board.IsPositionShown(Place(3)));
     EXPECT_EQ(board.CardAt(Place(3)), 10);
     EXPECT_EQ(board.Positions[Place(3)].Picture, CardPicture(10));
     EXPECT_EQ(match.State.PlayerLastLaidValue, 10);
@@ -29,8 +29,8 @@ TEST_F(MatchTest, OneCompleteCaptureIsTakenOnTheFirstPress) {
     Arrange({21}, {37, 32}, {15, 24, 3}, 20);
     Press(FirstHand);  // a 7 on 5, 4, 3: only "4;3"
     EXPECT_EQ(match.State.PlayerPile, (CardList{37, 24, 3}));
-    EXPECT_TRUE(board.IsShown(Place(1)));
-    EXPECT_FALSE(board.IsShown(Place(2)) || board.IsShown(Place(3)));
+    EXPECT_TRUE(board.IsPositionShown(Place(1)));
+    EXPECT_FALSE(board.IsPositionShown(Place(2)) || board.IsPositionShown(Place(3)));
     EXPECT_TRUE(match.State.LastTakerIsPlayer);
     EXPECT_EQ(board.Status, "Ora tocca al PC");
     EXPECT_FALSE(match.PlayerToMove);
@@ -49,7 +49,7 @@ TEST_F(MatchTest, PickingMarksThePressedCardsUntilOneCaptureIsLeft) {
     EXPECT_EQ(match.PlayerOptions.size(), 2u);
     for (int position : TablePositions) EXPECT_TRUE(board.Positions[position].HandCursor) << position;
     EXPECT_TRUE(board.Positions[FirstHand + 1].HandCursor);
-    EXPECT_TRUE(board.IsShown(FirstHand));  // the chosen card stays in the hand, unmarked
+    EXPECT_TRUE(board.IsPositionShown(FirstHand));  // the chosen card stays in the hand, unmarked
     EXPECT_EQ(board.Positions[FirstHand].OffsetY, 0);
 
     Press(Place(1));
@@ -60,7 +60,7 @@ TEST_F(MatchTest, PickingMarksThePressedCardsUntilOneCaptureIsLeft) {
     Press(Place(3));
     EXPECT_FALSE(match.AwaitingTableChoice);
     EXPECT_EQ(match.State.PlayerPile, (CardList{8, 5, 23}));
-    EXPECT_TRUE(board.IsShown(Place(2)) && board.IsShown(Place(4)));
+    EXPECT_TRUE(board.IsPositionShown(Place(2)) && board.IsPositionShown(Place(4)));
     EXPECT_TRUE(AllAtPlace());
     for (int position : TablePositions) EXPECT_FALSE(board.Positions[position].HandCursor) << position;
     for (int i = 0; i < HandSize; ++i) EXPECT_FALSE(board.Positions[FirstHand + i].HandCursor);
@@ -145,7 +145,7 @@ TEST_F(MatchTest, ExtraTablePlacesArePickedAndMarked) {
     EXPECT_EQ(board.Positions[Place(11)].OffsetY, PlayerMarkDrop);
     Press(Place(10));
     EXPECT_EQ(match.State.PlayerPile, (CardList{32, 31, 11}));
-    EXPECT_FALSE(board.IsShown(Place(10)) || board.IsShown(Place(11)));
+    EXPECT_FALSE(board.IsPositionShown(Place(10)) || board.IsPositionShown(Place(11)));
     EXPECT_TRUE(AllAtPlace());
     EXPECT_FALSE(board.Positions[Place(11)].HandCursor);
 }

@@ -76,7 +76,7 @@ std::string CheckPositions(const BoardView& view, const MyGame::FormMain& form, 
                   << places.card[position].x << ", " << places.card[position].y + drop << ")";
             return fault.str();
         }
-        if (card.visible != form.IsShown(position)) {
+        if (card.visible != form.IsPositionShown(position)) {
             fault << "position " << position << " window visible " << card.visible << ", element shown "
                   << !card.visible;
             return fault.str();

@@ -165,7 +165,7 @@ TEST(GameWindowCrowdedTable, ThirteenCardsAreAllSeenAndPressableWithTheirCorners
         const int position = MyGame::TablePositions[i];
         form.SetCard(position, cards[i]);
         form.SetPicture(position, MyGame::CardPicture(cards[i]));
-        form.Show(position);
+        form.ShowPosition(position);
     }
     POINT origin{0, 0};
     ClientToScreen(game.Window(), &origin);

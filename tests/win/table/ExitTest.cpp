@@ -99,9 +99,9 @@ std::string PlayToTheLastMoveOfTheHand(MatchDriver& driver, GameWindow& game) {
     while (fault.empty()) {
         const bool lastMoveReady = match.State.HandActive && !match.PlayerToMove && match.State.CardsLeft == 0 &&
                                    match.PcCardShown && (match.PcCaptureShown || match.PcCapture.empty()) &&
-                                   !game.Form().IsShown(MyGame::PlayerHandFirst) &&
-                                   !game.Form().IsShown(MyGame::PlayerHandFirst + 1) &&
-                                   !game.Form().IsShown(MyGame::PlayerHandFirst + 2);
+                                   !game.Form().IsPositionShown(MyGame::PlayerHandFirst) &&
+                                   !game.Form().IsPositionShown(MyGame::PlayerHandFirst + 1) &&
+                                   !game.Form().IsPositionShown(MyGame::PlayerHandFirst + 2);
         if (lastMoveReady) return driver.WaitForPcStep();
         if (!match.State.HandActive) return "the hand ended before its last move was seen";
         fault = driver.Advance();

@@ -433,7 +433,7 @@ private:
         const MyGame::GameState& state = Form().Match.State;
         int inHands = 0;
         for (int position = 0; position < MyGame::PositionCount; ++position) {
-            if (!IsTablePosition(position) && position != MyGame::StockPosition && Form().IsShown(position)) ++inHands;
+            if (!IsTablePosition(position) && position != MyGame::StockPosition && Form().IsPositionShown(position)) ++inHands;
         }
         return MyGame::DeckSize - state.CardsLeft - 4 - inHands;
     }
