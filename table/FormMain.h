@@ -75,11 +75,11 @@ public:
     void ReturnToPlace(int position) override;
     void MoveFromPlace(int position, int offsetY) override;
     void SetPositionCursor(int position, bool on) override;
-    void SetStatusText(const std::string& text) override;
+    void SetStatusText(const std::string& status) override;
     void SetTotals(const std::string& pcTotal, const std::string& playerTotal) override;
     void ShowReport(const HandReport& report) override;
     void HideReport() override;
-    void SetPlayButtonText(const std::string& text) override;
+    void SetPlayButtonText(const std::string& buttonText) override;
     void PlaySoundResource(int resource) override;
     void Beep() override;
 
@@ -137,8 +137,8 @@ private:
     void BuildButtons(int clientWidth);
     void BuildStatus(int clientWidth, int clientHeight);
     void BuildReportPanel(int clientWidth);
-    KTUtility::CellControl* MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& caption);
-    KTUtility::Button* MakeFormButton(const std::string& caption, int atX, int atY);
+    KTUtility::CellControl* MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& cellText);
+    KTUtility::Button* MakeFormButton(const std::string& buttonText, int atX, int atY);
     void MakeReportColumn(std::unique_ptr<KTUtility::CellControl>& title,
                           std::unique_ptr<KTUtility::Label> (&lines)[ReportLineCount], int top);
     void ShowAbout();

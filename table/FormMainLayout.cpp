@@ -113,7 +113,7 @@ void FormMain::BuildMenu() {
     MainMenu->Create();
 }
 
-KTUtility::CellControl* FormMain::MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& caption) {
+KTUtility::CellControl* FormMain::MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& cellText) {
     auto* cell = new KTUtility::CellControl(this);
     if (isLabel) {
         cell->SetSize(90, 22);
@@ -126,7 +126,7 @@ KTUtility::CellControl* FormMain::MakeTotalsCell(int atX, int atY, bool isLabel,
     }
     cell->SetPosition(atX, atY);
     cell->font = FormFont.get();
-    cell->SetText(caption);
+    cell->SetText(cellText);
     cell->Create();
     return cell;
 }
@@ -147,7 +147,9 @@ void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
         places_[PlayerHandFirst + i] = POINT{playerHandX + CardStep * i, clientHeight - PlayerHandFromBottom};
     }
     int k = 0;
-    for (int x = RowLeft; x < TableRowEnd; x += CardStep) places_[TablePositions[k++]] = POINT{x, tableRowY};
+    for (int placeX = RowLeft; placeX < TableRowEnd; placeX += CardStep) {
+        places_[TablePositions[k++]] = POINT{placeX, tableRowY};
+    }
     for (int extra = 0; k < TableSize; ++k, ++extra) {
         places_[TablePositions[k]] = POINT{RowLeft + CardStep * extra, tableRowY + ExtraRowDrop};
     }
@@ -174,8 +176,8 @@ void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
     }
 }
 
-KTUtility::Button* FormMain::MakeFormButton(const std::string& caption, int atX, int atY) {
-    auto* button = new KTUtility::Button(this, caption);
+KTUtility::Button* FormMain::MakeFormButton(const std::string& buttonText, int atX, int atY) {
+    auto* button = new KTUtility::Button(this, buttonText);
     button->ownerDrawn = true;
     button->SetSize(ButtonWidth, ButtonHeight);
     button->SetPosition(atX, atY);
@@ -184,12 +186,12 @@ KTUtility::Button* FormMain::MakeFormButton(const std::string& caption, int atX,
 }
 
 void FormMain::BuildButtons(int clientWidth) {
-    const int x = clientWidth - ButtonsFromRight;
-    InfoButton.reset(MakeFormButton("Info", x, 70));
+    const int buttonsX = clientWidth - ButtonsFromRight;
+    InfoButton.reset(MakeFormButton("Info", buttonsX, 70));
     InfoButton->Create();
-    CloseButton.reset(MakeFormButton("Chiudi", x, 120));
+    CloseButton.reset(MakeFormButton("Chiudi", buttonsX, 120));
     CloseButton->Create();
-    PlayButton.reset(MakeFormButton("GIOCA", x, 20));
+    PlayButton.reset(MakeFormButton("GIOCA", buttonsX, 20));
     PlayButton->SetHandCursor(true);
     PlayButton->Create();
 }
