@@ -78,8 +78,8 @@ void ShuffleDeck(GameState& state, DeckRandom& random) {
 
 void DealHands(GameState& state, Board& board) {
     state.PlayerLastLaidValue = -1;
-    for (int i = 0; i < HandSize; ++i) DealTo(state, board, PcHandFirst + i, false);
-    for (int i = 0; i < HandSize; ++i) DealTo(state, board, PlayerHandFirst + i, true);
+    for (int i = 0; i < HandSize; ++i) DealTo(state, board, HandPosition(Side::Pc, i), false);
+    for (int i = 0; i < HandSize; ++i) DealTo(state, board, HandPosition(Side::Player, i), true);
     if (state.CardsLeft == 0) board.HidePosition(StockPosition);
 }
 
@@ -109,8 +109,8 @@ void LayOnTable(Board& board, int handPosition) {
 }
 
 bool HandsEmpty(const Board& board) {
-    for (int position = PcHandFirst; position < PlayerHandFirst + HandSize; ++position) {
-        if (board.IsPositionShown(position)) return false;
+    for (int position = 0; position < PositionCount; ++position) {
+        if (IsHandPosition(position) && board.IsPositionShown(position)) return false;
     }
     return true;
 }
@@ -125,7 +125,7 @@ void ResetBoard(GameState& state, Board& board) {
         board.SetPicture(position, CardBackPicture);
         // The idle board shows the sixteen backs of the first layout; the extra
         // table places only appear when a table overflows its first nine.
-        if (position <= StockPosition) {
+        if (!IsExtraTablePosition(position)) {
             board.ShowPosition(position);
         } else {
             board.HidePosition(position);

@@ -3,12 +3,11 @@
 #pragma once
 
 #include "game/Card.h"
+#include "game/Positions.h"
 
 #include <string>
 
 namespace MyGame {
-
-enum class Side { Pc, Player };
 
 // One side's column of the score panel, top to bottom.
 struct ReportColumn {

@@ -7,21 +7,6 @@
 
 namespace MyGame {
 
-namespace {
-
-bool IsPlayerHand(int position) {
-    return position >= PlayerHandFirst && position < PlayerHandFirst + HandSize;
-}
-
-bool IsTable(int position) {
-    for (int table : TablePositions) {
-        if (table == position) return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 void MatchController::OnCardClicked(int identifier) {
     if (!State.HandActive || !PlayerToMove) return;
     const int position = PositionOfIdentifier(board_, identifier);
@@ -32,7 +17,7 @@ void MatchController::OnCardClicked(int identifier) {
         if (IsPlayerHand(position)) {
             // The chosen card cannot be changed.
             board_.Beep();
-        } else if (IsTable(position)) {
+        } else if (IsTablePosition(position)) {
             PickTableCard(position);
         }
     } else if (IsPlayerHand(position)) {

@@ -168,7 +168,7 @@ TEST(ResetBoard, LeavesTheIdleBoardOfSixteenBacks) {
     EXPECT_FALSE(board.ReportShown);
     EXPECT_EQ(board.Status, "");
     for (int position = 0; position < PositionCount; ++position) {
-        EXPECT_EQ(board.IsPositionShown(position), position <= StockPosition) << position;
+        EXPECT_EQ(board.IsPositionShown(position), !IsExtraTablePosition(position)) << position;
         EXPECT_EQ(board.CardAt(position), NoCard);
         EXPECT_EQ(board.Positions[position].Picture, CardBackPicture);
     }

@@ -226,7 +226,7 @@ TEST_F(MatchMomentTest, AbandoningAtAnyMomentLeavesNothingBehind) {
         EXPECT_TRUE(AllAtPlace());
         for (int position = 0; position < PositionCount; ++position) {
             const PositionRecord& record = board.Positions[position];
-            EXPECT_EQ(record.Shown, position <= StockPosition) << position;
+            EXPECT_EQ(record.Shown, !IsExtraTablePosition(position)) << position;
             EXPECT_EQ(record.HeldCard, NoCard);
             EXPECT_EQ(record.Picture, CardBackPicture);
             EXPECT_FALSE(record.HandCursor) << position;

@@ -16,13 +16,6 @@
 namespace MyGame {
 namespace {
 
-bool IsTablePosition(int position) {
-    for (int table : TablePositions) {
-        if (table == position) return true;
-    }
-    return false;
-}
-
 bool HasToken(const std::string& capture, int identifier) {
     const std::string token = std::to_string(identifier);
     return (";" + capture + ";").find(";" + token + ";") != std::string::npos;
@@ -180,7 +173,7 @@ private:
         for (int position = 0; position < PositionCount; ++position) {
             if (!board_.IsPositionShown(position)) continue;
             bool expected = false;
-            if (position >= PlayerHandFirst && position < PlayerHandFirst + HandSize) {
+            if (IsPlayerHand(position)) {
                 expected = match_.State.HandActive && match_.PlayerToMove;
             } else if (IsTablePosition(position)) {
                 expected = match_.AwaitingTableChoice;
@@ -218,8 +211,8 @@ private:
         int pc = 0;
         int player = 0;
         for (int i = 0; i < HandSize; ++i) {
-            pc += board_.IsPositionShown(PcHandFirst + i) ? 1 : 0;
-            player += board_.IsPositionShown(PlayerHandFirst + i) ? 1 : 0;
+            pc += board_.IsPositionShown(HandPosition(Side::Pc, i)) ? 1 : 0;
+            player += board_.IsPositionShown(HandPosition(Side::Player, i)) ? 1 : 0;
         }
         const int toMove = match_.PlayerToMove ? player : pc;
         const int other = match_.PlayerToMove ? pc : player;

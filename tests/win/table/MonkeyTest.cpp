@@ -77,17 +77,6 @@ unsigned SeedFromEnvironment() {
     return value && *value ? static_cast<unsigned>(std::strtoul(value, nullptr, 10)) : DefaultSeed;
 }
 
-bool IsPlayerHand(int position) {
-    return position >= MyGame::PlayerHandFirst && position < MyGame::PlayerHandFirst + MyGame::HandSize;
-}
-
-bool IsTablePosition(int position) {
-    for (int table : MyGame::TablePositions) {
-        if (table == position) return true;
-    }
-    return false;
-}
-
 class Monkey {
 public:
     explicit Monkey(unsigned seed) : seed_(seed), random_(seed), driver_(game_, Player::Random, seed) {}
@@ -175,10 +164,10 @@ private:
 
     std::string Send(Kind kind) {
         switch (kind) {
-            case Kind::HandPress: return PressCard(IsPlayerHand, "a hand card");
-            case Kind::TablePress: return PressCard(IsTablePosition, "a table card");
+            case Kind::HandPress: return PressCard(MyGame::IsPlayerHand, "a hand card");
+            case Kind::TablePress: return PressCard(MyGame::IsTablePosition, "a table card");
             case Kind::PcCardPress:
-                return PressCard([](int position) { return position < MyGame::PlayerHandFirst; }, "a PC's card");
+                return PressCard(MyGame::IsPcHand, "a PC's card");
             case Kind::StockPress:
                 return PressCard([](int position) { return position == MyGame::StockPosition; }, "the stock");
             case Kind::OtherPress: return PressOther();
@@ -433,7 +422,7 @@ private:
         const MyGame::GameState& state = Form().Match.State;
         int inHands = 0;
         for (int position = 0; position < MyGame::PositionCount; ++position) {
-            if (!IsTablePosition(position) && position != MyGame::StockPosition && Form().IsPositionShown(position)) ++inHands;
+            if (MyGame::IsHandPosition(position) && Form().IsPositionShown(position)) ++inHands;
         }
         return MyGame::DeckSize - state.CardsLeft - 4 - inHands;
     }
