@@ -1,8 +1,8 @@
 #include "game/MatchController.h"
 
+#include "game/CaptureCodec.h"
 #include "game/Scoring.h"
 #include "game/Table.h"
-#include "toolkit/Text.h"
 
 namespace MyGame {
 
@@ -77,7 +77,7 @@ void MatchController::DealNewHand() {
 }
 
 void MatchController::SetPlayerHandCursor(bool on) {
-    for (int i = 0; i < HandSize; ++i) board_.SetPositionCursor(PlayerHandFirst + i, on);
+    for (int i = 0; i < HandSize; ++i) board_.SetPositionCursor(HandPosition(Side::Player, i), on);
 }
 
 void MatchController::SetTableCursor(bool on) {
@@ -103,8 +103,9 @@ void MatchController::ClearMoveUnderWay() {
 void MatchController::MakeCapture(Side taker, int handPosition, const std::string& capture) {
     TakeCapture(State, board_, taker, handPosition, capture);
     // Hidden by now, so the way back to the row is never seen.
-    for (const std::string& token : KTUtility::Split(capture, ";")) {
-        const int position = PositionOfIdentifier(board_, KTUtility::TextToInt(token));
+    CaptureReader reader(capture);
+    for (CaptureToken token; reader.Next(token);) {
+        const int position = PositionNamed(board_, token);
         if (position >= 0) board_.ReturnToPlace(position);
     }
 }

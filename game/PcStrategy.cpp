@@ -1,5 +1,6 @@
 #include "game/PcStrategy.h"
 
+#include "game/CaptureCodec.h"
 #include "game/Captures.h"
 #include "game/Table.h"
 
@@ -64,24 +65,19 @@ MoveCandidate BuildCandidate(const TableCards& table, int handIndex, Card played
     CountCard(candidate, played, lastLaidValue);
     ++candidate.Cards;
     bool taken[TableSize] = {};
-    for (std::size_t start = 0; start < option.size();) {
-        std::size_t end = option.find(';', start);
-        if (end == std::string::npos) end = option.size();
+    CaptureReader reader(option);
+    for (CaptureToken token; reader.Next(token);) {
         ++candidate.Cards;
         int index = -1;
-        if (option[start] == '(') {
-            index = ResolveOpenToken(table, taken, option[start + 1] - '0');
+        if (token.Kind == TokenKind::Open) {
+            index = ResolveOpenToken(table, taken, token.Number);
         } else {
-            int identifier = 0;
-            for (std::size_t i = start; i < end; ++i) identifier = identifier * 10 + (option[i] - '0');
-            index = static_cast<int>(std::find(table.Identifiers, table.Identifiers + table.Count, identifier) -
+            index = static_cast<int>(std::find(table.Identifiers, table.Identifiers + table.Count, token.Number) -
                                      table.Identifiers);
             CountCard(candidate, table.Cards[index], lastLaidValue);
         }
         taken[index] = true;
-        if (!candidate.CaptureText.empty()) candidate.CaptureText += ';';
-        AppendNumber(candidate.CaptureText, table.Identifiers[index]);
-        start = end + 1;
+        AppendIdentifier(candidate.CaptureText, table.Identifiers[index]);
     }
     return candidate;
 }

@@ -3,9 +3,9 @@
 // table row, then the move. Laying a card skips the middle step.
 #include "game/MatchController.h"
 
+#include "game/CaptureCodec.h"
 #include "game/PcStrategy.h"
 #include "game/Table.h"
-#include "toolkit/Text.h"
 
 namespace MyGame {
 
@@ -28,7 +28,7 @@ void MatchController::ShowPcCard() {
     // With no card in the PC's hand there is nothing to show; the next wait tries
     // again.
     if (PcChosenPosition >= 0) {
-        const int position = PcHandFirst + PcChosenPosition;
+        const int position = HandPosition(Side::Pc, PcChosenPosition);
         board_.SetPicture(position, CardPicture(board_.CardAt(position)));
         board_.MoveFromPlace(position, PcCardDrop);
         PcCardShown = true;
@@ -37,8 +37,9 @@ void MatchController::ShowPcCard() {
 }
 
 void MatchController::ShowPcCapture() {
-    for (const std::string& token : KTUtility::Split(PcCapture, ";")) {
-        const int position = PositionOfIdentifier(board_, KTUtility::TextToInt(token));
+    CaptureReader reader(PcCapture);
+    for (CaptureToken token; reader.Next(token);) {
+        const int position = PositionNamed(board_, token);
         if (position >= 0) board_.MoveFromPlace(position, -PcTakeRaise);
     }
     PcCaptureShown = true;
@@ -48,7 +49,7 @@ void MatchController::ShowPcCapture() {
 void MatchController::MakePcMove() {
     PcCardShown = false;
     PcCaptureShown = false;
-    const int position = PcHandFirst + PcChosenPosition;
+    const int position = HandPosition(Side::Pc, PcChosenPosition);
     board_.ReturnToPlace(position);
     board_.HidePosition(position);
     const bool capture = !PcCapture.empty();

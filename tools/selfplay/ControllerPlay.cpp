@@ -52,11 +52,6 @@ CardList WithLaid(const TableCards& table, Card laid) {
     return cards;
 }
 
-bool HasToken(const std::string& capture, int identifier) {
-    const std::string token = std::to_string(identifier);
-    return (";" + capture + ";").find(";" + token + ";") != std::string::npos;
-}
-
 }  // namespace
 
 ControllerGame::ControllerGame(Opponent opponent, std::uint32_t seed)
@@ -152,17 +147,15 @@ void ControllerGame::PlayPlayerMove() {
         Violation("no card to play");
         return;
     }
-    Press(PlayerHandFirst + move.HandIndex);
+    Press(HandPosition(Side::Player, move.HandIndex));
     if (match_.AwaitingTableChoice) PressTableCards(move.CaptureText);
     if (match_.AwaitingTableChoice) Violation("pressing the chosen capture does not make it: " + move.CaptureText);
 }
 
 void ControllerGame::PressTableCards(const std::string& capture) {
-    for (std::size_t start = 0; start < capture.size() && match_.AwaitingTableChoice;) {
-        std::size_t end = capture.find(';', start);
-        if (end == std::string::npos) end = capture.size();
-        Press(PositionOfIdentifier(board_, std::stoi(capture.substr(start, end - start))));
-        start = end + 1;
+    for (const CaptureToken& token : ParseCapture(capture)) {
+        if (!match_.AwaitingTableChoice) break;
+        Press(PositionNamed(board_, token));
     }
 }
 
@@ -182,7 +175,7 @@ void ControllerGame::PressRandomly() {
             return;
         }
         const int choice = pick(random_);
-        Press(choice < TableSize ? TablePositions[choice] : PlayerHandFirst + choice - TableSize);
+        Press(choice < TableSize ? TablePositions[choice] : HandPosition(Side::Player, choice - TableSize));
     }
 }
 
@@ -210,7 +203,7 @@ void ControllerGame::PlayPcMove() {
         if (raisedAt == 0 && match_.PcCaptureShown) {
             raisedAt = tick;
             for (int position : TablePositions) {
-                const bool taken = HasToken(match_.PcCapture, board_.Identifier(position));
+                const bool taken = NamesIdentifier(match_.PcCapture, board_.Identifier(position));
                 if (board_.Positions[position].OffsetY != (taken ? -PcTakeRaise : 0)) {
                     Violation("the PC's capture is not raised as named");
                 }
@@ -234,7 +227,7 @@ ControllerGame::Before ControllerGame::Record(Side side) const {
     Before before;
     before.Table = ReadTable(board_);
     for (int i = 0; i < HandSize; ++i) {
-        const int position = HandFirst(side) + i;
+        const int position = HandPosition(side, i);
         before.Hand[i] = board_.IsPositionShown(position) ? board_.CardAt(position) : NoCard;
     }
     before.PcPile = match_.State.PcPile.size();
@@ -374,9 +367,8 @@ void ControllerGame::CheckAtRest() {
     const bool playerCursor = match_.State.HandActive && match_.PlayerToMove;
     for (int position = 0; position < PositionCount; ++position) {
         const PositionRecord& record = board_.Positions[position];
-        const bool playerHand = position >= PlayerHandFirst && position < PlayerHandFirst + HandSize;
         if (record.OffsetY != 0) Violation("position " + std::to_string(position) + " out of its place");
-        if (record.Shown && record.HandCursor != (playerHand && playerCursor)) {
+        if (record.Shown && record.HandCursor != (IsPlayerHand(position) && playerCursor)) {
             Violation("hand cursor wrong over position " + std::to_string(position));
         }
     }
@@ -393,7 +385,7 @@ void ControllerGame::Press(int position) {
         if (board_.Positions[table].OffsetY == 0) continue;
         bool named = board_.IsPositionShown(table) && board_.Positions[table].OffsetY == PlayerMarkDrop;
         for (const std::string& option : match_.PlayerOptions) {
-            named = named && HasToken(option, board_.Identifier(table));
+            named = named && NamesIdentifier(option, board_.Identifier(table));
         }
         if (!named) Violation("mark on a card no option takes");
     }

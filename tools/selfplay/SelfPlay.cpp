@@ -134,13 +134,12 @@ void Game::CheckCapture(int value, const std::string& capture) {
     bool named[TableSize] = {};
     int sum = 0;
     int taken = 0;
-    for (const std::string& token : KTUtility::Split(capture, ";")) {
-        const int identifier = KTUtility::TextToInt(token);
+    for (const CaptureToken& token : ParseCapture(capture)) {
         int index = -1;
         for (int i = 0; i < table.Count; ++i) {
-            if (table.Identifiers[i] == identifier) index = i;
+            if (table.Identifiers[i] == token.Number) index = i;
         }
-        if (token.empty() || token[0] == '(' || index < 0 || named[index]) {
+        if (token.Kind != TokenKind::Identifier || index < 0 || named[index]) {
             Violation("capture names no table card once: " + capture);
             return;
         }

@@ -16,11 +16,6 @@
 namespace MyGame {
 namespace {
 
-bool HasToken(const std::string& capture, int identifier) {
-    const std::string token = std::to_string(identifier);
-    return (";" + capture + ";").find(";" + token + ";") != std::string::npos;
-}
-
 class RandomMatches {
 public:
     explicit RandomMatches(std::uint32_t seed) : deck_(seed), events_(seed + 1) {}
@@ -160,10 +155,10 @@ private:
             const int identifier = board_.Identifier(position);
             const bool pcCard = match_.PcCardShown && position == PcHandFirst + match_.PcChosenPosition &&
                                 offset == PcCardDrop;
-            const bool pcTake = match_.PcCaptureShown && HasToken(match_.PcCapture, identifier) &&
+            const bool pcTake = match_.PcCaptureShown && NamesIdentifier(match_.PcCapture, identifier) &&
                                 offset == -PcTakeRaise;
             bool mark = match_.AwaitingTableChoice && IsTablePosition(position) && offset == PlayerMarkDrop;
-            for (const std::string& option : match_.PlayerOptions) mark = mark && HasToken(option, identifier);
+            for (const std::string& option : match_.PlayerOptions) mark = mark && NamesIdentifier(option, identifier);
             EXPECT_TRUE(pcCard || pcTake || mark) << "position " << position << " moved by " << offset;
             EXPECT_TRUE(board_.IsPositionShown(position)) << "hidden position " << position << " away from its place";
         }

@@ -1,5 +1,6 @@
 #include "BoardCheck.h"
 
+#include "game/CaptureCodec.h"
 #include "game/Card.h"
 #include "table/FormMain.h"
 #include "toolkit/Text.h"
@@ -11,6 +12,8 @@ namespace TableTest {
 namespace {
 
 using MyGame::CardBackPicture;
+using MyGame::IsPcHand;
+using MyGame::IsTablePosition;
 using MyGame::MatchController;
 
 constexpr int CardWidth = 63;
@@ -21,26 +24,8 @@ const wchar_t* const StatusTexts[] = {
     L"Selezionare le carte dal tavolo", L"Ora tocca a te", L"LURNA!! Ora tocca a te", L"Fine mano",
     L"Hai vinto!!", L"Hai perso.."};
 
-bool IsPcHand(int position) {
-    return position < MyGame::PlayerHandFirst;
-}
-
-bool IsTable(int position) {
-    for (int table : MyGame::TablePositions) {
-        if (table == position) return true;
-    }
-    return false;
-}
-
 bool HoldsCards(int position) {
     return position != MyGame::StockPosition;
-}
-
-bool InCapture(const std::string& capture, int identifier) {
-    for (const std::string& token : KTUtility::Split(capture, ";")) {
-        if (KTUtility::TextToInt(token) == identifier) return true;
-    }
-    return false;
 }
 
 // How far below its place the position must be now.
@@ -48,8 +33,8 @@ int ExpectedDrop(int position, const CardView& card, const MatchController& matc
     if (IsPcHand(position)) {
         return match.PcCardShown && position == MyGame::PcHandFirst + match.PcChosenPosition ? 10 : 0;
     }
-    if (!IsTable(position)) return 0;
-    if (match.PcCaptureShown && card.visible && InCapture(match.PcCapture, card.identifier)) return -10;
+    if (!IsTablePosition(position)) return 0;
+    if (match.PcCaptureShown && card.visible && MyGame::NamesIdentifier(match.PcCapture, card.identifier)) return -10;
     return facts.marks.count(position) ? 10 : 0;
 }
 
@@ -190,7 +175,7 @@ std::string CheckBoard(const BoardView& view, const MyGame::FormMain& form, cons
 std::string CheckIdle(const BoardView& view, const Places& places) {
     for (int position = 0; position < MyGame::PositionCount; ++position) {
         const CardView& card = view.cards[position];
-        const bool extra = position > MyGame::StockPosition;
+        const bool extra = MyGame::IsExtraTablePosition(position);
         if (card.visible == extra) return "position " + std::to_string(position) + " visible " + std::to_string(card.visible);
         if (card.box.left != places.card[position].x || card.box.top != places.card[position].y) {
             return "position " + std::to_string(position) + " out of its place";

@@ -21,6 +21,8 @@ namespace TableTest {
 
 namespace {
 
+using MyGame::IsPlayerHand;
+using MyGame::IsTablePosition;
 using MyGame::PlayerHandFirst;
 using MyGame::TablePositions;
 
@@ -28,14 +30,6 @@ using MyGame::TablePositions;
 // turn needs a hand card and at most a handful of table cards.
 constexpr int MaxPressesPerTurn = 2000;
 constexpr int MaxHandsPerMatch = 40;
-
-bool IsPlayerHand(int position) {
-    return position >= PlayerHandFirst && position < PlayerHandFirst + MyGame::HandSize;
-}
-
-bool IsTable(int position) {
-    return std::find(std::begin(TablePositions), std::end(TablePositions), position) != std::end(TablePositions);
-}
 
 std::multiset<MyGame::Card> Tail(const MyGame::CardList& pile, std::size_t from) {
     return std::multiset<MyGame::Card>(pile.begin() + static_cast<std::ptrdiff_t>(std::min(from, pile.size())),
@@ -193,7 +187,7 @@ int MatchDriver::RandomShownPosition() {
     std::vector<int> shown;
     for (int position = 0; position < MyGame::PositionCount; ++position) {
         if (!IsWindowVisible(game_.Form().CardPositions[position]->windowHandle)) continue;
-        const bool useful = match.AwaitingTableChoice ? IsTable(position) : IsPlayerHand(position);
+        const bool useful = match.AwaitingTableChoice ? IsTablePosition(position) : IsPlayerHand(position);
         if (!preferUseful || useful) shown.push_back(position);
     }
     if (shown.empty()) return -1;
@@ -223,10 +217,10 @@ std::string MatchDriver::PlayerMove() {
     }
     const MyGame::PcMove move = MyGame::ChooseMoveFromHand(form, PlayerHandFirst, -1);
     if (move.HandIndex < 0) return "the player has no card to play" + Where("the strategy");
-    std::string fault = PressChecked(PlayerHandFirst + move.HandIndex);
-    for (const std::string& token : KTUtility::Split(move.CaptureText, ";")) {
+    std::string fault = PressChecked(MyGame::HandPosition(MyGame::Side::Player, move.HandIndex));
+    for (const MyGame::CaptureToken& token : MyGame::ParseCapture(move.CaptureText)) {
         if (!fault.empty() || !form.Match.AwaitingTableChoice) break;
-        fault = PressChecked(MyGame::PositionOfIdentifier(form, KTUtility::TextToInt(token)));
+        fault = PressChecked(MyGame::PositionNamed(form, token));
     }
     if (fault.empty() && form.Match.State.HandActive && form.Match.PlayerToMove) {
         fault = "the presses of capture \"" + move.CaptureText + "\" do not make the move" + Where("the strategy");
@@ -269,7 +263,7 @@ std::string MatchDriver::PressAt(int position) {
 std::string MatchDriver::CheckPress(int position, const Before& before, const Before& after, bool canCapture) {
     const std::string what = "a press on position " + std::to_string(position);
     const bool counted = before.state.HandActive && before.playerToMove &&
-                        (IsPlayerHand(position) ? !before.awaiting : IsTable(position) && before.awaiting);
+                        (IsPlayerHand(position) ? !before.awaiting : IsTablePosition(position) && before.awaiting);
     // A press that is refused beeps: a hand card while picking, a table card
     // that fits no open option. Nothing else beeps.
     const bool refusedHandCard = before.state.HandActive && before.playerToMove && before.awaiting &&
@@ -389,10 +383,10 @@ std::string MatchDriver::CheckMove(bool byPlayer, MyGame::Card played, bool capt
         return "";
     }
     // The PC takes exactly the cards it raised, in the capture's order.
-    const std::vector<std::string> tokens = KTUtility::Split(pcCapture, ";");
+    const std::vector<MyGame::CaptureToken> tokens = MyGame::ParseCapture(pcCapture);
     if (tokens.size() != taken.size()) return what + " took other cards than \"" + pcCapture + "\"" + Where(what);
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const int position = MyGame::PositionOfIdentifier(game_.Form(), KTUtility::TextToInt(tokens[i]));
+        const int position = MyGame::PositionNamed(game_.Form(), tokens[i]);
         if (position < 0 || pile[old + 1 + i] != before.view.cards[position].card) {
             return what + " took other cards than \"" + pcCapture + "\"" + Where(what);
         }
@@ -441,8 +435,8 @@ std::string MatchDriver::MakePcStep() {
         }
     } else if (!before.pcCaptureShown && !before.pcCapture.empty()) {
         std::vector<std::string> raised;
-        for (const std::string& token : KTUtility::Split(before.pcCapture, ";")) {
-            const int position = MyGame::PositionOfIdentifier(game_.Form(), KTUtility::TextToInt(token));
+        for (const MyGame::CaptureToken& token : MyGame::ParseCapture(before.pcCapture)) {
+            const int position = MyGame::PositionNamed(game_.Form(), token);
             raised.push_back("card " + std::to_string(position) + " box");
         }
         std::sort(raised.begin(), raised.end());
@@ -452,7 +446,7 @@ std::string MatchDriver::MakePcStep() {
             fault = "the PC's second step changed " + Join(changed);
         }
     } else {
-        const int position = MyGame::PcHandFirst + before.pcChosenPosition;
+        const int position = MyGame::HandPosition(MyGame::Side::Pc, before.pcChosenPosition);
         fault = CheckMove(false, before.view.cards[position].card, !before.pcCapture.empty(), before, after,
                           before.pcCapture, -1);
         if (fault.empty() && (match.PcChosenPosition != -1 || !match.PcCapture.empty() || match.PcCardShown)) {

@@ -91,10 +91,10 @@ void PlayStrategyMove(GameWindow& game) {
     MyGame::FormMain& form = game.Form();
     const MyGame::PcMove move = MyGame::ChooseMoveFromHand(form, MyGame::PlayerHandFirst, -1);
     if (move.HandIndex < 0) return;
-    game.Press(MyGame::PlayerHandFirst + move.HandIndex);
-    for (const std::string& token : KTUtility::Split(move.CaptureText, ";")) {
+    game.Press(MyGame::HandPosition(MyGame::Side::Player, move.HandIndex));
+    for (const MyGame::CaptureToken& token : MyGame::ParseCapture(move.CaptureText)) {
         if (!form.Match.AwaitingTableChoice) break;
-        game.Press(MyGame::PositionOfIdentifier(form, KTUtility::TextToInt(token)));
+        game.Press(MyGame::PositionNamed(form, token));
     }
 }
 
