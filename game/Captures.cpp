@@ -190,7 +190,6 @@ bool IsSweep(const GameState& state, const Board& board) {
 
 bool EndOfHand(GameState& state, Board& board) {
     if (state.CardsLeft != 0 || !HandsEmpty(board)) return false;
-    state.HandActive = false;
     board.SetStatusText("Fine mano");
     CardList& pile = state.LastTakerIsPlayer ? state.PlayerPile : state.PcPile;
     for (int position : TablePositions) {

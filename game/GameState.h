@@ -40,8 +40,6 @@ struct GameState {
     int PlayerLastLaidValue = -1;
     int PcMatchPoints = 0;
     int PlayerMatchPoints = 0;
-    // On while a hand is played; the end of the hand turns it off.
-    bool HandActive = false;
     // The last hand's score report.
     HandReport Report;
 };

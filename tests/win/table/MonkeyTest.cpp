@@ -103,7 +103,7 @@ public:
 private:
     // What the tally compares before and after an event.
     struct Sample {
-        bool reportShown;
+        bool handOver;
         std::wstring status;
         int played;
     };
@@ -137,15 +137,15 @@ private:
         const bool matchOn = driver_.facts.matchStarted && !driver_.MatchOver();
         // Abandoning is rare, or no match would reach its end.
         choices.push_back({Kind::Play, matchOn ? 1 : 700});
-        if (match.State.HandActive && match.PlayerToMove) {
-            const bool picking = match.AwaitingTableChoice;
+        if (match.HandActive() && match.PlayerToMove()) {
+            const bool picking = match.Move().AwaitingTableChoice();
             choices.insert(choices.end(), {{Kind::HandPress, picking ? 60 : 700},
                                            {Kind::TablePress, picking ? 700 : 60}, {Kind::Ticks, 100}});
-        } else if (match.State.HandActive) {
+        } else if (match.HandActive()) {
             choices.insert(choices.end(), {{Kind::Ticks, 800}, {Kind::HandPress, 40}, {Kind::TablePress, 40}});
         } else {
             choices.push_back({Kind::Ticks, 100});
-            if (IsWindowVisible(Form().ReportPanel->windowHandle)) choices.push_back({Kind::Continue, 600});
+            if (match.Phase() == MyGame::MatchPhase::HandOver) choices.push_back({Kind::Continue, 600});
         }
         return choices;
     }
@@ -233,7 +233,7 @@ private:
             {form.PcTotalCell->windowHandle, "the PC's total"}, {form.PlayerLabel->windowHandle, "the player's label"},
             {form.PlayerTotalCell->windowHandle, "the player's total"}, {form.TitleImage->windowHandle, "the banner"},
             {game_.Window(), "the table's background"}};
-        if (IsWindowVisible(form.ReportPanel->windowHandle)) {
+        if (form.Match.Phase() == MyGame::MatchPhase::HandOver) {
             parts.insert(parts.end(), {{form.ReportPanel->windowHandle, "the score panel"},
                                        {form.ReportHeading->windowHandle, "the score panel's heading"},
                                        {form.PcReportTitle->windowHandle, "the PC's score title"},
@@ -411,7 +411,7 @@ private:
         if (!IsWindow(game_.Window()) || !IsWindowVisible(game_.Window())) return "the game window is gone";
         const bool modalOpen = AboutOpen() || RulesOpen();
         if ((IsWindowEnabled(game_.Window()) != FALSE) == modalOpen) return "the window's enabling is wrong";
-        const int ticks = Form().Match.PcTickCount;
+        const int ticks = Form().Match.Move().PcTickCount;
         if (ticks < 0 || ticks > MyGame::PcWaitTicks) return "the PC counted " + std::to_string(ticks) + " ticks";
         return "";
     }
@@ -428,14 +428,14 @@ private:
     }
 
     Sample Take() {
-        return Sample{IsWindowVisible(Form().ReportPanel->windowHandle) != FALSE,
+        return Sample{Form().Match.Phase() == MyGame::MatchPhase::HandOver,
                       ToolkitTest::WindowText(Form().StatusCell->windowHandle),
                       driver_.facts.matchStarted ? Played() : 0};
     }
 
     void Count(const Sample& before, const Sample& after) {
         if (after.played > before.played) tally.moves += after.played - before.played;
-        if (after.reportShown && !before.reportShown) ++tally.handsEnded;
+        if (after.handOver && !before.handOver) ++tally.handsEnded;
         if (after.status != before.status) {
             if (after.status == L"Hai vinto!!") ++tally.won;
             if (after.status == L"Hai perso..") ++tally.lost;
