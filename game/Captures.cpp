@@ -2,6 +2,7 @@
 
 #include "game/CaptureCodec.h"
 #include "game/Deal.h"
+#include "game/Invariant.h"
 #include "toolkit/Text.h"
 
 namespace MyGame {
@@ -169,8 +170,9 @@ void TakeCapture(GameState& state, Board& board, Side taker, int handPosition, c
     board.HidePosition(handPosition);
     CaptureReader reader(capture);
     for (CaptureToken token; reader.Next(token);) {
-        // A capture that is made names only table positions.
+        // A capture that is made names only the table's shown cards.
         const int position = PositionNamed(board, token);
+        LURNA_ASSERT(IsTablePosition(position) && board.IsPositionShown(position));
         if (position < 0) continue;
         pile.push_back(board.CardAt(position));
         board.HidePosition(position);

@@ -1,6 +1,9 @@
 #include "game/Deal.h"
 
+#include "game/Invariant.h"
 #include "game/Table.h"
+
+#include <algorithm>
 
 #include <cstdint>
 #include <ctime>
@@ -34,6 +37,9 @@ bool TooManyKingsOnTable(const CardList& deck) {
 }
 
 Card NextCard(GameState& state) {
+    // A deal comes only while the deck holds cards: the end of the hand comes
+    // first when it is used up.
+    LURNA_ASSERT(state.Deck.size() == DeckSize && state.CardsLeft > 0 && state.CardsLeft <= DeckSize);
     const Card card = state.Deck[DeckSize - state.CardsLeft];
     --state.CardsLeft;
     return card;
@@ -95,17 +101,17 @@ void DealTable(GameState& state, Board& board) {
 }
 
 void LayOnTable(Board& board, int handPosition) {
-    for (int position : TablePositions) {
-        if (board.IsPositionShown(position)) continue;
-        const Card card = board.CardAt(handPosition);
-        board.HidePosition(handPosition);
-        board.SetCard(position, card);
-        board.SetPicture(position, CardPicture(card));
-        board.ShowPosition(position);
-        return;
-    }
-    // Not reached: a laid card never meets its own value on the table, so the 13
-    // places are never all taken when a card is laid.
+    const int* const free = std::find_if(std::begin(TablePositions), std::end(TablePositions),
+                                         [&board](int position) { return !board.IsPositionShown(position); });
+    // A laid card never meets its own value on the table, so the 13 places are
+    // never all taken when a card is laid.
+    LURNA_ASSERT(free != std::end(TablePositions));
+    if (free == std::end(TablePositions)) return;
+    const Card card = board.CardAt(handPosition);
+    board.HidePosition(handPosition);
+    board.SetCard(*free, card);
+    board.SetPicture(*free, CardPicture(card));
+    board.ShowPosition(*free);
 }
 
 bool HandsEmpty(const Board& board) {

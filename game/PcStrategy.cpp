@@ -2,6 +2,7 @@
 
 #include "game/CaptureCodec.h"
 #include "game/Captures.h"
+#include "game/Invariant.h"
 #include "game/Table.h"
 
 #include <algorithm>
@@ -68,14 +69,15 @@ MoveCandidate BuildCandidate(const TableCards& table, int handIndex, Card played
     CaptureReader reader(option);
     for (CaptureToken token; reader.Next(token);) {
         ++candidate.Cards;
-        int index = -1;
-        if (token.Kind == TokenKind::Open) {
-            index = ResolveOpenToken(table, taken, token.Number);
-        } else {
-            index = static_cast<int>(std::find(table.Identifiers, table.Identifiers + table.Count, token.Number) -
-                                     table.Identifiers);
-            CountCard(candidate, table.Cards[index], lastLaidValue);
-        }
+        const bool open = token.Kind == TokenKind::Open;
+        const int index =
+            open ? ResolveOpenToken(table, taken, token.Number)
+                 : static_cast<int>(std::find(table.Identifiers, table.Identifiers + table.Count, token.Number) -
+                                    table.Identifiers);
+        // The options come from this very table: each names one of its cards, and
+        // leaves a value open only where the table holds more of it than needed.
+        LURNA_ASSERT(index >= 0 && index < table.Count);
+        if (!open) CountCard(candidate, table.Cards[index], lastLaidValue);
         taken[index] = true;
         AppendIdentifier(candidate.CaptureText, table.Identifiers[index]);
     }

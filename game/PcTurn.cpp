@@ -4,6 +4,7 @@
 #include "game/MatchController.h"
 
 #include "game/CaptureCodec.h"
+#include "game/Invariant.h"
 #include "game/PcStrategy.h"
 #include "game/Table.h"
 
@@ -31,8 +32,10 @@ void MatchController::ShowPcCard() {
     const PcMove move = ChoosePcMove(State, board_);
     move_.PcChosenPosition = move.HandIndex;
     move_.PcCapture = move.CaptureText;
-    // With no card in the PC's hand there is nothing to show; the next wait tries
-    // again.
+    // The hands are dealt again whenever both are empty and the turns alternate,
+    // so the PC always has a card in its turn. Were it without one, there would
+    // be nothing to show, and the next wait would try again.
+    LURNA_ASSERT(move_.PcChosenPosition >= 0);
     if (move_.PcChosenPosition >= 0) {
         const int position = HandPosition(Side::Pc, move_.PcChosenPosition);
         board_.SetPicture(position, CardPicture(board_.CardAt(position)));
@@ -45,7 +48,9 @@ void MatchController::ShowPcCard() {
 void MatchController::ShowPcCapture() {
     CaptureReader reader(move_.PcCapture);
     for (CaptureToken token; reader.Next(token);) {
+        // The strategy names only the table's shown cards.
         const int position = PositionNamed(board_, token);
+        LURNA_ASSERT(IsTablePosition(position) && board_.IsPositionShown(position));
         if (position >= 0) board_.MoveFromPlace(position, -PcTakeRaise);
     }
     move_.PcStepDone = PcStep::CaptureShown;
@@ -54,6 +59,8 @@ void MatchController::ShowPcCapture() {
 
 void MatchController::MakePcMove() {
     const int position = HandPosition(Side::Pc, move_.PcChosenPosition);
+    // The move comes only after its card was shown.
+    LURNA_ASSERT(IsPcHand(position) && board_.IsPositionShown(position));
     board_.ReturnToPlace(position);
     board_.HidePosition(position);
     const bool capture = !move_.PcCapture.empty();
