@@ -11,7 +11,7 @@ namespace {
 
 // Rows for the sums 2 to 10, values in non-increasing order; larger first values
 // first, except that "8;1;1" comes before "8;2".
-const char* const SumRowTexts[] = {
+constexpr const char* SumRowTexts[] = {
     "1;1", "|",
     "2;1", "1;1;1", "|",
     "3;1", "2;2", "2;1;1", "1;1;1;1", "|",
