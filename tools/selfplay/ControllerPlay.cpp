@@ -149,7 +149,9 @@ void ControllerGame::PlayPlayerMove() {
     }
     Press(HandPosition(Side::Player, move.HandIndex));
     if (match_.Move().AwaitingTableChoice()) PressTableCards(move.CaptureText);
-    if (match_.Move().AwaitingTableChoice()) Violation("pressing the chosen capture does not make it: " + move.CaptureText);
+    if (match_.Move().AwaitingTableChoice()) {
+        Violation("pressing the chosen capture does not make it: " + move.CaptureText);
+    }
 }
 
 void ControllerGame::PressTableCards(const std::string& capture) {

@@ -159,12 +159,13 @@ private:
             const int offset = board_.Positions[position].OffsetY;
             if (offset == 0) continue;
             const int identifier = board_.Identifier(position);
-            const bool pcCard = match_.Move().PcCardShown() && position == PcHandFirst + match_.Move().PcChosenPosition &&
+            const MoveUnderWay& move = match_.Move();
+            const bool pcCard = move.PcCardShown() && position == HandPosition(Side::Pc, move.PcChosenPosition) &&
                                 offset == PcCardDrop;
-            const bool pcTake = match_.Move().PcCaptureShown() && NamesIdentifier(match_.Move().PcCapture, identifier) &&
-                                offset == -PcTakeRaise;
-            bool mark = match_.Move().AwaitingTableChoice() && IsTablePosition(position) && offset == PlayerMarkDrop;
-            for (const std::string& option : match_.Move().PlayerOptions) mark = mark && NamesIdentifier(option, identifier);
+            const bool pcTake =
+                move.PcCaptureShown() && NamesIdentifier(move.PcCapture, identifier) && offset == -PcTakeRaise;
+            bool mark = move.AwaitingTableChoice() && IsTablePosition(position) && offset == PlayerMarkDrop;
+            for (const std::string& option : move.PlayerOptions) mark = mark && NamesIdentifier(option, identifier);
             EXPECT_TRUE(pcCard || pcTake || mark) << "position " << position << " moved by " << offset;
             EXPECT_TRUE(board_.IsPositionShown(position)) << "hidden position " << position << " away from its place";
         }

@@ -29,20 +29,23 @@ bool HoldsCards(int position) {
 }
 
 // How far below its place the position must be now.
+// The PC's card turned up below its place.
+bool IsPcCardShown(int position, const MatchController& match) {
+    const MyGame::MoveUnderWay& move = match.Move();
+    return move.PcCardShown() && position == MyGame::HandPosition(MyGame::Side::Pc, move.PcChosenPosition);
+}
+
 int ExpectedDrop(int position, const CardView& card, const MatchController& match, const BoardFacts& facts) {
-    if (IsPcHand(position)) {
-        return match.Move().PcCardShown() && position == MyGame::PcHandFirst + match.Move().PcChosenPosition ? 10 : 0;
-    }
+    if (IsPcHand(position)) return IsPcCardShown(position, match) ? 10 : 0;
     if (!IsTablePosition(position)) return 0;
-    if (match.Move().PcCaptureShown() && card.visible && MyGame::NamesIdentifier(match.Move().PcCapture, card.identifier)) return -10;
+    const MyGame::MoveUnderWay& move = match.Move();
+    if (move.PcCaptureShown() && card.visible && MyGame::NamesIdentifier(move.PcCapture, card.identifier)) return -10;
     return facts.marks.count(position) ? 10 : 0;
 }
 
 int ExpectedPicture(int position, const CardView& card, const MatchController& match) {
     if (position == MyGame::StockPosition) return CardBackPicture;
-    if (IsPcHand(position) && !(match.Move().PcCardShown() && position == MyGame::PcHandFirst + match.Move().PcChosenPosition)) {
-        return CardBackPicture;
-    }
+    if (IsPcHand(position) && !IsPcCardShown(position, match)) return CardBackPicture;
     return MyGame::CardPicture(card.card);
 }
 

@@ -92,8 +92,9 @@ std::string PlayToTheLastMoveOfTheHand(MatchDriver& driver, GameWindow& game) {
     const MyGame::MatchController& match = game.Form().Match;
     std::string fault = driver.StartMatch(9);
     while (fault.empty()) {
+        const MyGame::MoveUnderWay& move = match.Move();
         const bool lastMoveReady = match.HandActive() && !match.PlayerToMove() && match.State.CardsLeft == 0 &&
-                                   match.Move().PcCardShown() && (match.Move().PcCaptureShown() || match.Move().PcCapture.empty()) &&
+                                   move.PcCardShown() && (move.PcCaptureShown() || move.PcCapture.empty()) &&
                                    !game.Form().IsPositionShown(MyGame::PlayerHandFirst) &&
                                    !game.Form().IsPositionShown(MyGame::PlayerHandFirst + 1) &&
                                    !game.Form().IsPositionShown(MyGame::PlayerHandFirst + 2);

@@ -74,9 +74,10 @@ MatchDriver::MatchDriver(GameWindow& game, Player player, unsigned choices)
 
 MatchDriver::Before MatchDriver::Take() const {
     const MyGame::MatchController& match = game_.Form().Match;
-    return Before{ReadBoard(game_.Form()), match.State, match.Phase(), match.PlayerToMove(), match.Move().PcTickCount,
-                  match.Move().PcCardShown(), match.Move().PcCaptureShown(), match.Move().PcChosenPosition, match.Move().PcCapture,
-                  match.Move().PlayerOptions, match.Move().AwaitingTableChoice(), match.Move().PlayerChosenPosition,
+    const MyGame::MoveUnderWay& move = match.Move();
+    return Before{ReadBoard(game_.Form()), match.State, match.Phase(), match.PlayerToMove(), move.PcTickCount,
+                  move.PcCardShown(), move.PcCaptureShown(), move.PcChosenPosition, move.PcCapture,
+                  move.PlayerOptions, move.AwaitingTableChoice(), move.PlayerChosenPosition,
                   game_.sounds.size(), game_.beeps};
 }
 
@@ -155,10 +156,11 @@ std::string MatchDriver::Abandon() {
     facts.matchStarted = false;
     facts.marks.clear();
     const MyGame::MatchController& match = game_.Form().Match;
+    const MyGame::MoveUnderWay& move = match.Move();
     std::string fault = CheckIdle(ReadBoard(game_.Form()), places);
-    if (fault.empty() && (match.HandActive() || match.Move().PcCardShown() || match.Move().PcCaptureShown() ||
-                          match.Move().PcChosenPosition != -1 || !match.Move().PcCapture.empty() ||
-                          !match.Move().PlayerOptions.empty() || match.Move().AwaitingTableChoice() || match.Move().PcTickCount != 0)) {
+    if (fault.empty() && (match.Phase() != MyGame::MatchPhase::Idle || move.PcCardShown() || move.PcCaptureShown() ||
+                          move.PcChosenPosition != -1 || !move.PcCapture.empty() || !move.PlayerOptions.empty() ||
+                          move.AwaitingTableChoice() || move.PcTickCount != 0)) {
         fault = "abandoning leaves a move under way";
     }
     if (fault.empty()) fault = Check("ABBANDONA");
@@ -396,8 +398,8 @@ std::string MatchDriver::CheckMove(bool byPlayer, MyGame::Card played, bool capt
 }
 
 std::string MatchDriver::WaitForPcStep() {
-    const MyGame::MatchController& match = game_.Form().Match;
-    if (match.Move().PcTickCount != 0) return "the PC's wait starts at " + std::to_string(match.Move().PcTickCount) + Where("");
+    const MyGame::MoveUnderWay& move = game_.Form().Match.Move();
+    if (move.PcTickCount != 0) return "the PC's wait starts at " + std::to_string(move.PcTickCount) + Where("");
     const Before before = Take();
     for (int tick = 1; tick <= MyGame::PcWaitTicks; ++tick) {
         game_.Tick();
@@ -414,14 +416,16 @@ std::string MatchDriver::WaitForPcStep() {
         }
     }
     counts.ticks += MyGame::PcWaitTicks;
-    if (match.Move().PcTickCount != MyGame::PcWaitTicks) return "the PC counted " + std::to_string(match.Move().PcTickCount) + Where("");
+    if (move.PcTickCount != MyGame::PcWaitTicks) {
+        return "the PC counted " + std::to_string(move.PcTickCount) + Where("");
+    }
     const std::vector<std::string> changed = Differences(before.view, ReadBoard(game_.Form()));
     if (!changed.empty()) return "the PC's wait changed " + Join(changed) + Where("the PC's wait");
     return "";
 }
 
 std::string MatchDriver::MakePcStep() {
-    const MyGame::MatchController& match = game_.Form().Match;
+    const MyGame::MoveUnderWay& move = game_.Form().Match.Move();
     const Before before = Take();
     game_.Tick();
     ++counts.ticks;
@@ -429,8 +433,8 @@ std::string MatchDriver::MakePcStep() {
     std::string fault;
     const std::vector<std::string> changed = Differences(before.view, after.view);
     if (!before.pcCardShown) {
-        const std::string card = "card " + std::to_string(match.Move().PcChosenPosition);
-        if (!match.Move().PcCardShown() || match.Move().PcTickCount != 0 || !before.view.cards[match.Move().PcChosenPosition].visible ||
+        const std::string card = "card " + std::to_string(move.PcChosenPosition);
+        if (!move.PcCardShown() || move.PcTickCount != 0 || !before.view.cards[move.PcChosenPosition].visible ||
             changed != std::vector<std::string>{card + " box", card + " picture"}) {
             fault = "the PC's first step changed " + Join(changed);
         }
@@ -443,14 +447,14 @@ std::string MatchDriver::MakePcStep() {
         std::sort(raised.begin(), raised.end());
         std::vector<std::string> sorted = changed;
         std::sort(sorted.begin(), sorted.end());
-        if (!match.Move().PcCaptureShown() || match.Move().PcTickCount != 0 || sorted != raised) {
+        if (!move.PcCaptureShown() || move.PcTickCount != 0 || sorted != raised) {
             fault = "the PC's second step changed " + Join(changed);
         }
     } else {
         const int position = MyGame::HandPosition(MyGame::Side::Pc, before.pcChosenPosition);
         fault = CheckMove(false, before.view.cards[position].card, !before.pcCapture.empty(), before, after,
                           before.pcCapture, -1);
-        if (fault.empty() && (match.Move().PcChosenPosition != -1 || !match.Move().PcCapture.empty() || match.Move().PcCardShown())) {
+        if (fault.empty() && (move.PcChosenPosition != -1 || !move.PcCapture.empty() || move.PcCardShown())) {
             fault = "the PC's move is not cleared after it";
         }
     }
