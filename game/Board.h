@@ -1,30 +1,16 @@
-// The card positions and the texts of the table, as the rule routines see them.
+// The card positions (numbered as game/Positions.h says) and the texts of the
+// table, as the rule routines see them.
 // The game window implements this with its pictures and cells; BoardRecord is a
 // plain implementation for the tests and the headless tools.
 #pragma once
 
 #include "game/Card.h"
 #include "game/GameState.h"
+#include "game/Positions.h"
 
 #include <string>
 
 namespace MyGame {
-
-// Positions 0..2 the PC's hand, 3..5 the player's, 6..14 the first nine table
-// places, 15 the stock, 16..19 four more table places. A table can never hold more
-// than 13 cards: a card is laid only when no table card has its value, so besides
-// up to four equal cards of the first deal there is at most one card of each other
-// value. The four extra places come after the stock so that every position's
-// identifier still rises with its index and the table's identifiers keep one digit
-// count.
-constexpr int PositionCount = 20;
-constexpr int HandSize = 3;
-constexpr int PcHandFirst = 0;
-constexpr int PlayerHandFirst = 3;
-constexpr int StockPosition = 15;
-constexpr int TableSize = 13;
-// The table places in table order, the order every routine reads them in.
-constexpr int TablePositions[TableSize] = {6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 18, 19};
 
 class Board {
 public:

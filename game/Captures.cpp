@@ -1,6 +1,8 @@
 #include "game/Captures.h"
 
+#include "game/CaptureCodec.h"
 #include "game/Deal.h"
+#include "game/Invariant.h"
 #include "toolkit/Text.h"
 
 namespace MyGame {
@@ -9,7 +11,7 @@ namespace {
 
 // Rows for the sums 2 to 10, values in non-increasing order; larger first values
 // first, except that "8;1;1" comes before "8;2".
-const char* const SumRowTexts[] = {
+constexpr const char* SumRowTexts[] = {
     "1;1", "|",
     "2;1", "1;1;1", "|",
     "3;1", "2;2", "2;1;1", "1;1;1;1", "|",
@@ -69,46 +71,16 @@ const SumTables& Sums() {
     return tables;
 }
 
-void AppendToken(std::string& option, const std::string& token) {
-    if (!option.empty()) option += ';';
-    option += token;
-}
-
-void AppendOpenToken(std::string& option, int value) {
-    if (!option.empty()) option += ';';
-    option += '(';
-    AppendNumber(option, value);
-    option += ')';
-}
-
-void AppendIdentifier(std::string& option, int identifier) {
-    if (!option.empty()) option += ';';
-    AppendNumber(option, identifier);
-}
-
-std::string OpenToken(int value) {
-    std::string token;
-    AppendOpenToken(token, value);
-    return token;
-}
-
-// The option with its first token equal to searched replaced; false when none is.
-bool ReplaceFirstToken(std::string& option, const std::string& searched, const std::string& replacement) {
-    std::vector<std::string> tokens = KTUtility::Split(option, ";");
-    for (std::string& token : tokens) {
-        if (token != searched) continue;
-        token = replacement;
-        std::string joined;
-        for (const std::string& each : tokens) AppendToken(joined, each);
-        option = joined;
+// The option with its first open token of the value naming the identifier
+// instead; false when it leaves no card of the value open.
+bool FillOpenToken(std::string& option, int value, int identifier) {
+    std::vector<CaptureToken> tokens = ParseCapture(option);
+    for (CaptureToken& token : tokens) {
+        if (token.Kind != TokenKind::Open || token.Number != value) continue;
+        token = CaptureToken{TokenKind::Identifier, identifier};
+        option.clear();
+        for (const CaptureToken& each : tokens) AppendToken(option, each);
         return true;
-    }
-    return false;
-}
-
-bool HasToken(const std::string& option, const std::string& searched) {
-    for (const std::string& token : KTUtility::Split(option, ";")) {
-        if (token == searched) return true;
     }
     return false;
 }
@@ -166,29 +138,28 @@ void FindCaptures(const TableCards& table, int value, CaptureList& options) {
 }
 
 bool CaptureReady(const CaptureList& options) {
-    return options.size() == 1 && options.front().find('(') == std::string::npos;
+    return options.size() == 1 && !HasOpenToken(options.front());
 }
 
 CaptureList SelectTableCard(const CaptureList& options, int identifier, Card card) {
-    const std::string pressed = KTUtility::Int64ToText(identifier);
-    const std::string open = OpenToken(CardValue(card));
+    const int value = CardValue(card);
     CaptureList narrowed;
     if (options.size() == 1) {
         std::string option = options.front();
-        if (HasToken(option, pressed) || ReplaceFirstToken(option, open, pressed)) {
+        if (NamesIdentifier(option, identifier) || FillOpenToken(option, value, identifier)) {
             narrowed.push_back(option);
         }
         return narrowed;
     }
     for (const std::string& option : options) {
-        if (HasToken(option, pressed)) narrowed.push_back(option);
+        if (NamesIdentifier(option, identifier)) narrowed.push_back(option);
     }
     if (!narrowed.empty()) return narrowed;
     // No option names the card. Keeping nothing here would lock the turn when
     // every option holds only open tokens, so the options that leave a card of
     // this value open take it, in their order.
     for (std::string option : options) {
-        if (ReplaceFirstToken(option, open, pressed)) narrowed.push_back(option);
+        if (FillOpenToken(option, value, identifier)) narrowed.push_back(option);
     }
     return narrowed;
 }
@@ -197,14 +168,12 @@ void TakeCapture(GameState& state, Board& board, Side taker, int handPosition, c
     CardList& pile = taker == Side::Player ? state.PlayerPile : state.PcPile;
     pile.push_back(board.CardAt(handPosition));
     board.HidePosition(handPosition);
-    for (std::size_t start = 0; start < capture.size();) {
-        std::size_t end = capture.find(';', start);
-        if (end == std::string::npos) end = capture.size();
-        int identifier = 0;
-        for (std::size_t i = start; i < end; ++i) identifier = identifier * 10 + (capture[i] - '0');
-        const int position = PositionOfIdentifier(board, identifier);
-        start = end + 1;
-        if (position < 0) continue;  // not a position: a capture must name only positions
+    CaptureReader reader(capture);
+    for (CaptureToken token; reader.Next(token);) {
+        // A capture that is made names only the table's shown cards.
+        const int position = PositionNamed(board, token);
+        LURNA_ASSERT(IsTablePosition(position) && board.IsPositionShown(position));
+        if (position < 0) continue;
         pile.push_back(board.CardAt(position));
         board.HidePosition(position);
     }
@@ -223,7 +192,6 @@ bool IsSweep(const GameState& state, const Board& board) {
 
 bool EndOfHand(GameState& state, Board& board) {
     if (state.CardsLeft != 0 || !HandsEmpty(board)) return false;
-    state.HandActive = false;
     board.SetStatusText("Fine mano");
     CardList& pile = state.LastTakerIsPlayer ? state.PlayerPile : state.PcPile;
     for (int position : TablePositions) {

@@ -1,10 +1,7 @@
 // What a played card may take, how the player's presses choose among the ways,
 // what a capture does, sweeps and the end of a hand.
 //
-// A capture string (an option) is a text of tokens joined by ";": a table
-// position's identifier in decimal, or an open token "(v)" for some one table card
-// of value v, left open because the table holds more cards of that value than the
-// capture needs.
+// Captures are written as game/CaptureCodec.h says.
 #pragma once
 
 #include "game/Board.h"

@@ -20,25 +20,26 @@ constexpr Card Settebello = 7;
 // Bitmap resource of the card back; a face is this plus the card's number.
 constexpr int CardBackPicture = 1100;
 
+// The suits in the order of the cards' numbers.
+enum class Suit { Coins, Cups, Swords, Clubs };
+constexpr int SuitCount = 4;
+constexpr int CardsPerSuit = 10;
+
 // 1 to 10; the jack is 8, the knight 9, the king 10.
-inline int CardValue(Card card) {
-    const int value = card % 10;
-    return value == 0 ? 10 : value;
+constexpr int CardValue(Card card) {
+    const int value = card % CardsPerSuit;
+    return value == 0 ? CardsPerSuit : value;
 }
 
-inline bool IsCoin(Card card) {
-    return card <= 10;
+constexpr Suit SuitOf(Card card) {
+    return static_cast<Suit>((card - 1) / CardsPerSuit);
 }
 
-// 0 coins, 1 cups, 2 swords, 3 clubs.
-inline int SuitOf(Card card) {
-    if (card <= 10) return 0;
-    if (card <= 20) return 1;
-    if (card <= 30) return 2;
-    return 3;
+constexpr bool IsCoin(Card card) {
+    return SuitOf(card) == Suit::Coins;
 }
 
-inline int CardPicture(Card card) {
+constexpr int CardPicture(Card card) {
     return CardBackPicture + card;
 }
 

@@ -1,6 +1,9 @@
 #include "game/Deal.h"
 
+#include "game/Invariant.h"
 #include "game/Table.h"
+
+#include <algorithm>
 
 #include <cstdint>
 #include <ctime>
@@ -34,6 +37,9 @@ bool TooManyKingsOnTable(const CardList& deck) {
 }
 
 Card NextCard(GameState& state) {
+    // A deal comes only while the deck holds cards: the end of the hand comes
+    // first when it is used up.
+    LURNA_ASSERT(state.Deck.size() == DeckSize && state.CardsLeft > 0 && state.CardsLeft <= DeckSize);
     const Card card = state.Deck[DeckSize - state.CardsLeft];
     --state.CardsLeft;
     return card;
@@ -78,8 +84,8 @@ void ShuffleDeck(GameState& state, DeckRandom& random) {
 
 void DealHands(GameState& state, Board& board) {
     state.PlayerLastLaidValue = -1;
-    for (int i = 0; i < HandSize; ++i) DealTo(state, board, PcHandFirst + i, false);
-    for (int i = 0; i < HandSize; ++i) DealTo(state, board, PlayerHandFirst + i, true);
+    for (int i = 0; i < HandSize; ++i) DealTo(state, board, HandPosition(Side::Pc, i), false);
+    for (int i = 0; i < HandSize; ++i) DealTo(state, board, HandPosition(Side::Player, i), true);
     if (state.CardsLeft == 0) board.HidePosition(StockPosition);
 }
 
@@ -95,22 +101,22 @@ void DealTable(GameState& state, Board& board) {
 }
 
 void LayOnTable(Board& board, int handPosition) {
-    for (int position : TablePositions) {
-        if (board.IsPositionShown(position)) continue;
-        const Card card = board.CardAt(handPosition);
-        board.HidePosition(handPosition);
-        board.SetCard(position, card);
-        board.SetPicture(position, CardPicture(card));
-        board.ShowPosition(position);
-        return;
-    }
-    // Not reached: a laid card never meets its own value on the table, so the 13
-    // places are never all taken when a card is laid.
+    const int* const free = std::find_if(std::begin(TablePositions), std::end(TablePositions),
+                                         [&board](int position) { return !board.IsPositionShown(position); });
+    // A laid card never meets its own value on the table, so the 13 places are
+    // never all taken when a card is laid.
+    LURNA_ASSERT(free != std::end(TablePositions));
+    if (free == std::end(TablePositions)) return;
+    const Card card = board.CardAt(handPosition);
+    board.HidePosition(handPosition);
+    board.SetCard(*free, card);
+    board.SetPicture(*free, CardPicture(card));
+    board.ShowPosition(*free);
 }
 
 bool HandsEmpty(const Board& board) {
-    for (int position = PcHandFirst; position < PlayerHandFirst + HandSize; ++position) {
-        if (board.IsPositionShown(position)) return false;
+    for (int position = 0; position < PositionCount; ++position) {
+        if (IsHandPosition(position) && board.IsPositionShown(position)) return false;
     }
     return true;
 }
@@ -125,7 +131,7 @@ void ResetBoard(GameState& state, Board& board) {
         board.SetPicture(position, CardBackPicture);
         // The idle board shows the sixteen backs of the first layout; the extra
         // table places only appear when a table overflows its first nine.
-        if (position <= StockPosition) {
+        if (!IsExtraTablePosition(position)) {
             board.ShowPosition(position);
         } else {
             board.HidePosition(position);

@@ -3,12 +3,11 @@
 #pragma once
 
 #include "game/Card.h"
+#include "game/Positions.h"
 
 #include <string>
 
 namespace MyGame {
-
-enum class Side { Pc, Player };
 
 // One side's column of the score panel, top to bottom.
 struct ReportColumn {
@@ -41,8 +40,6 @@ struct GameState {
     int PlayerLastLaidValue = -1;
     int PcMatchPoints = 0;
     int PlayerMatchPoints = 0;
-    // On while a hand is played; the end of the hand turns it off.
-    bool HandActive = false;
     // The last hand's score report.
     HandReport Report;
 };

@@ -1,8 +1,8 @@
 #include "game/MatchController.h"
 
+#include "game/CaptureCodec.h"
 #include "game/Scoring.h"
 #include "game/Table.h"
-#include "toolkit/Text.h"
 
 namespace MyGame {
 
@@ -16,49 +16,60 @@ void MatchController::StartMatch() {
     State.PcMatchPoints = 0;
     State.PlayerMatchPoints = 0;
     ShowMatchTotals(State, board_);
-    PlayerToMove = true;
-    DealNewHand();
+    DealNewHand(Side::Player);
     board_.SetPlayButtonText("ABBANDONA");
 }
 
 void MatchController::AbandonMatch() {
-    State.HandActive = false;
+    phase_ = MatchPhase::Idle;
     ResetBoard(State, board_);
     ClearMoveUnderWay();
     board_.SetPlayButtonText("GIOCA");
 }
 
 void MatchController::OnTurnTimer() {
-    if (!State.HandActive || PlayerToMove) {
-        PcTickCount = 0;
+    if (phase_ != MatchPhase::PcTurn) {
+        move_.PcTickCount = 0;
         return;
     }
-    ++PcTickCount;
-    if (PcTickCount > PcWaitTicks) PcStep();
+    ++move_.PcTickCount;
+    if (move_.PcTickCount > PcWaitTicks) PcStepOnTick();
 }
 
 void MatchController::ContinueAfterHand() {
     switch (MatchResultOf(State.PcMatchPoints, State.PlayerMatchPoints)) {
         case MatchResult::PlayerLost:
+            phase_ = MatchPhase::MatchOver;
             board_.SetStatusText("Hai perso..");
             board_.PlaySoundResource(PcSound);
             board_.SetPlayButtonText("GIOCA");
             break;
         case MatchResult::PlayerWon:
+            phase_ = MatchPhase::MatchOver;
             board_.SetStatusText("Hai vinto!!");
             board_.PlaySoundResource(PlayerSound);
             board_.SetPlayButtonText("GIOCA");
             break;
         case MatchResult::NextHand:
-            PlayerToMove = !PlayerToMove;
-            DealNewHand();
+            DealNewHand(lastMover_);
             break;
     }
     board_.HideReport();
 }
 
-void MatchController::FinishMove() {
+void MatchController::GiveTurnTo(Side side) {
+    phase_ = side == Side::Player ? MatchPhase::PlayerTurn : MatchPhase::PcTurn;
+    SetPlayerHandCursor(side == Side::Player);
+}
+
+void MatchController::EndMove(Side mover) {
+    // The PC's count starts afresh here rather than on the next tick: a reply,
+    // or a new hand, before that tick must not cut the PC's next wait short.
+    move_ = MoveUnderWay{};
+    lastMover_ = mover;
+    GiveTurnTo(Other(mover));
     if (EndOfHand(State, board_)) {
+        phase_ = MatchPhase::HandOver;
         ScoreHand(State, board_);
     } else if (HandsEmpty(board_)) {
         // The side whose turn it is keeps it; the table is not dealt again.
@@ -66,18 +77,16 @@ void MatchController::FinishMove() {
     }
 }
 
-// Deals a hand begun by the side PlayerToMove names.
-void MatchController::DealNewHand() {
+void MatchController::DealNewHand(Side beginner) {
     ShuffleDeck(State, random_);
     DealHands(State, board_);
     DealTable(State, board_);
-    SetPlayerHandCursor(PlayerToMove);
-    board_.SetStatusText(PlayerToMove ? "Tocca a te" : "Tocca al pc");
-    State.HandActive = true;
+    GiveTurnTo(beginner);
+    board_.SetStatusText(beginner == Side::Player ? "Tocca a te" : "Tocca al pc");
 }
 
 void MatchController::SetPlayerHandCursor(bool on) {
-    for (int i = 0; i < HandSize; ++i) board_.SetPositionCursor(PlayerHandFirst + i, on);
+    for (int i = 0; i < HandSize; ++i) board_.SetPositionCursor(HandPosition(Side::Player, i), on);
 }
 
 void MatchController::SetTableCursor(bool on) {
@@ -85,14 +94,7 @@ void MatchController::SetTableCursor(bool on) {
 }
 
 void MatchController::ClearMoveUnderWay() {
-    PcTickCount = 0;
-    PcCardShown = false;
-    PcCaptureShown = false;
-    PcChosenPosition = -1;
-    PcCapture.clear();
-    PlayerOptions.clear();
-    AwaitingTableChoice = false;
-    PlayerChosenPosition = 0;
+    move_ = MoveUnderWay{};
     for (int position = 0; position < PositionCount; ++position) {
         board_.ReturnToPlace(position);
         // Until a hand is dealt, nothing answers a press.
@@ -103,8 +105,9 @@ void MatchController::ClearMoveUnderWay() {
 void MatchController::MakeCapture(Side taker, int handPosition, const std::string& capture) {
     TakeCapture(State, board_, taker, handPosition, capture);
     // Hidden by now, so the way back to the row is never seen.
-    for (const std::string& token : KTUtility::Split(capture, ";")) {
-        const int position = PositionOfIdentifier(board_, KTUtility::TextToInt(token));
+    CaptureReader reader(capture);
+    for (CaptureToken token; reader.Next(token);) {
+        const int position = PositionNamed(board_, token);
         if (position >= 0) board_.ReturnToPlace(position);
     }
 }

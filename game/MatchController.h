@@ -3,13 +3,6 @@
 // timer, the end of a hand and of the match. Everything it shows goes through the
 // Board, so the same controller runs in the window, the tests and the tools.
 //
-// States, as the fields tell them:
-//   Idle       no hand; play button "GIOCA" (program start, abandoning)
-//   PlayerTurn State.HandActive and PlayerToMove
-//   PcTurn     State.HandActive and not PlayerToMove; the ticks drive the steps
-//   HandOver   not State.HandActive, score panel shown; waits for "Continua"
-//   MatchOver  not State.HandActive after "Continua" found a winner; "GIOCA"
-//
 // The flow lives in MatchController.cpp, the player's presses in PlayerTurn.cpp
 // and the PC's steps in PcTurn.cpp.
 #pragma once
@@ -35,6 +28,49 @@ constexpr int PcCardDrop = 10;
 constexpr int PcTakeRaise = 10;
 constexpr int PlayerMarkDrop = 10;
 
+// The phases of a match and what the view shows in each; the play button
+// reads "GIOCA" exactly in Idle and MatchOver, the score panel shows exactly in
+// HandOver.
+enum class MatchPhase {
+    // No hand: the program's start and an abandoned match.
+    Idle,
+    // A hand is played and a press of the player's is awaited.
+    PlayerTurn,
+    // A hand is played and the ticks drive the PC's steps.
+    PcTurn,
+    // The score panel waits for "Continua".
+    HandOver,
+    // "Continua" found a winner.
+    MatchOver,
+};
+
+// How far the PC's move under way has come: its card shows face up below the
+// hand row, then the cards it takes rise above the table row, then the move is
+// made. Laying a card skips the middle step.
+enum class PcStep { None, CardShown, CaptureShown };
+
+// The move under way, cleared by one assignment when a move is made, a match
+// is started or abandoned.
+struct MoveUnderWay {
+    // Ticks of the PC's current wait.
+    int PcTickCount = 0;
+    PcStep PcStepDone = PcStep::None;
+    // Hand index 0..2 of the PC's chosen card; -1 when none.
+    int PcChosenPosition = -1;
+    // The PC's capture as a capture text; empty when the card is laid.
+    std::string PcCapture;
+    // The options the player's chosen card still has while table cards are
+    // picked.
+    CaptureList PlayerOptions;
+    // Position 3..5 of the card the player is playing.
+    int PlayerChosenPosition = 0;
+
+    bool PcCardShown() const { return PcStepDone != PcStep::None; }
+    bool PcCaptureShown() const { return PcStepDone == PcStep::CaptureShown; }
+    // The player's card leaves options open, so table cards are to be picked.
+    bool AwaitingTableChoice() const { return !PlayerOptions.empty(); }
+};
+
 class MatchController {
 public:
     // The board is the view the match is shown on; random shuffles every hand.
@@ -44,7 +80,7 @@ public:
     // player to move.
     void StartMatch();
     // The play button while it reads "ABBANDONA", at any moment: the idle board,
-    // the turn state cleared, every position back in its place.
+    // the move under way cleared, every position back in its place.
     void AbandonMatch();
     // A press on the card position with this identifier.
     void OnCardClicked(int identifier);
@@ -53,39 +89,35 @@ public:
     // "Continua" on the score panel: the end of the match or the next hand, begun
     // by the side that did not begin the last one.
     void ContinueAfterHand();
-    // After every move: the end of the hand and its scoring, or new hands when
-    // both are empty.
-    void FinishMove();
+    // The turn to the side, as at the end of a move: the phase and the hand
+    // cursor over the player's cards. The tests arrange hands in the PC's turn
+    // with it.
+    void GiveTurnTo(Side side);
+
+    MatchPhase Phase() const { return phase_; }
+    bool HandActive() const { return phase_ == MatchPhase::PlayerTurn || phase_ == MatchPhase::PcTurn; }
+    bool PlayerToMove() const { return phase_ == MatchPhase::PlayerTurn; }
+    const MoveUnderWay& Move() const { return move_; }
 
     GameState State;
     // The table row's y in the layout, which the window fills in. The moves the
     // controller asks for are relative to each position's own place, so the flow
     // itself never needs it.
     int TableRowY = 0;
-    bool PlayerToMove = false;
-
-    // Turn state: it outlives hands and matches and is cleared only where the
-    // moves and abandoning say.
-    int PcTickCount = 0;
-    bool PcCardShown = false;
-    bool PcCaptureShown = false;
-    // Hand position 0..2 of the PC's chosen card; -1 when none.
-    int PcChosenPosition = -1;
-    // Identifiers joined by ";"; empty when the card is laid.
-    std::string PcCapture;
-    CaptureList PlayerOptions;
-    bool AwaitingTableChoice = false;
-    // Hand position 3..5 of the card the player is playing.
-    int PlayerChosenPosition = 0;
 
 private:
-    void DealNewHand();
+    // Deals a hand begun by the side.
+    void DealNewHand(Side beginner);
     void SetPlayerHandCursor(bool on);
     void SetTableCursor(bool on);
-    // The turn state cleared, every position back in its place, no hand cursor.
+    // The move under way cleared, every position back in its place, no hand
+    // cursor.
     void ClearMoveUnderWay();
     // Takes the capture and returns the taken table cards to their places.
     void MakeCapture(Side taker, int handPosition, const std::string& capture);
+    // After every move: the turn to the other side, then the end of the hand and
+    // its scoring, or new hands when both are empty.
+    void EndMove(Side mover);
 
     void ChooseHandCard(int position);
     void PickTableCard(int position);
@@ -93,11 +125,16 @@ private:
     void TakePlayerCapture();
     void LayPlayerCard();
 
-    void PcStep();
+    void PcStepOnTick();
     void ShowPcCard();
     void ShowPcCapture();
     void MakePcMove();
 
+    MatchPhase phase_ = MatchPhase::Idle;
+    MoveUnderWay move_;
+    // Every hand has an even number of moves, so the side that made the last
+    // move of a hand is the side that did not begin it: it begins the next.
+    Side lastMover_ = Side::Player;
     Board& board_;
     DeckRandom& random_;
 };

@@ -1,6 +1,8 @@
 #include "game/PcStrategy.h"
 
+#include "game/CaptureCodec.h"
 #include "game/Captures.h"
+#include "game/Invariant.h"
 #include "game/Table.h"
 
 #include <algorithm>
@@ -64,24 +66,20 @@ MoveCandidate BuildCandidate(const TableCards& table, int handIndex, Card played
     CountCard(candidate, played, lastLaidValue);
     ++candidate.Cards;
     bool taken[TableSize] = {};
-    for (std::size_t start = 0; start < option.size();) {
-        std::size_t end = option.find(';', start);
-        if (end == std::string::npos) end = option.size();
+    CaptureReader reader(option);
+    for (CaptureToken token; reader.Next(token);) {
         ++candidate.Cards;
-        int index = -1;
-        if (option[start] == '(') {
-            index = ResolveOpenToken(table, taken, option[start + 1] - '0');
-        } else {
-            int identifier = 0;
-            for (std::size_t i = start; i < end; ++i) identifier = identifier * 10 + (option[i] - '0');
-            index = static_cast<int>(std::find(table.Identifiers, table.Identifiers + table.Count, identifier) -
-                                     table.Identifiers);
-            CountCard(candidate, table.Cards[index], lastLaidValue);
-        }
+        const bool open = token.Kind == TokenKind::Open;
+        const int index =
+            open ? ResolveOpenToken(table, taken, token.Number)
+                 : static_cast<int>(std::find(table.Identifiers, table.Identifiers + table.Count, token.Number) -
+                                    table.Identifiers);
+        // The options come from this very table: each names one of its cards, and
+        // leaves a value open only where the table holds more of it than needed.
+        LURNA_ASSERT(index >= 0 && index < table.Count);
+        if (!open) CountCard(candidate, table.Cards[index], lastLaidValue);
         taken[index] = true;
-        if (!candidate.CaptureText.empty()) candidate.CaptureText += ';';
-        AppendNumber(candidate.CaptureText, table.Identifiers[index]);
-        start = end + 1;
+        AppendIdentifier(candidate.CaptureText, table.Identifiers[index]);
     }
     return candidate;
 }

@@ -3,74 +3,79 @@
 // table row, then the move. Laying a card skips the middle step.
 #include "game/MatchController.h"
 
+#include "game/CaptureCodec.h"
+#include "game/Invariant.h"
 #include "game/PcStrategy.h"
 #include "game/Table.h"
-#include "toolkit/Text.h"
 
 namespace MyGame {
 
-void MatchController::PcStep() {
-    if (!PcCardShown) {
-        ShowPcCard();
-    } else if (!PcCaptureShown && !PcCapture.empty()) {
-        ShowPcCapture();
-    } else {
-        MakePcMove();
+void MatchController::PcStepOnTick() {
+    switch (move_.PcStepDone) {
+        case PcStep::None:
+            ShowPcCard();
+            break;
+        case PcStep::CardShown:
+            if (move_.PcCapture.empty()) {
+                MakePcMove();
+            } else {
+                ShowPcCapture();
+            }
+            break;
+        case PcStep::CaptureShown:
+            MakePcMove();
+            break;
     }
 }
 
 void MatchController::ShowPcCard() {
-    PcCapture.clear();
-    PcChosenPosition = -1;
     const PcMove move = ChoosePcMove(State, board_);
-    PcChosenPosition = move.HandIndex;
-    PcCapture = move.CaptureText;
-    // With no card in the PC's hand there is nothing to show; the next wait tries
-    // again.
-    if (PcChosenPosition >= 0) {
-        const int position = PcHandFirst + PcChosenPosition;
+    move_.PcChosenPosition = move.HandIndex;
+    move_.PcCapture = move.CaptureText;
+    // The hands are dealt again whenever both are empty and the turns alternate,
+    // so the PC always has a card in its turn. Were it without one, there would
+    // be nothing to show, and the next wait would try again.
+    LURNA_ASSERT(move_.PcChosenPosition >= 0);
+    if (move_.PcChosenPosition >= 0) {
+        const int position = HandPosition(Side::Pc, move_.PcChosenPosition);
         board_.SetPicture(position, CardPicture(board_.CardAt(position)));
         board_.MoveFromPlace(position, PcCardDrop);
-        PcCardShown = true;
+        move_.PcStepDone = PcStep::CardShown;
     }
-    PcTickCount = 0;
+    move_.PcTickCount = 0;
 }
 
 void MatchController::ShowPcCapture() {
-    for (const std::string& token : KTUtility::Split(PcCapture, ";")) {
-        const int position = PositionOfIdentifier(board_, KTUtility::TextToInt(token));
+    CaptureReader reader(move_.PcCapture);
+    for (CaptureToken token; reader.Next(token);) {
+        // The strategy names only the table's shown cards.
+        const int position = PositionNamed(board_, token);
+        LURNA_ASSERT(IsTablePosition(position) && board_.IsPositionShown(position));
         if (position >= 0) board_.MoveFromPlace(position, -PcTakeRaise);
     }
-    PcCaptureShown = true;
-    PcTickCount = 0;
+    move_.PcStepDone = PcStep::CaptureShown;
+    move_.PcTickCount = 0;
 }
 
 void MatchController::MakePcMove() {
-    PcCardShown = false;
-    PcCaptureShown = false;
-    const int position = PcHandFirst + PcChosenPosition;
+    const int position = HandPosition(Side::Pc, move_.PcChosenPosition);
+    // The move comes only after its card was shown.
+    LURNA_ASSERT(IsPcHand(position) && board_.IsPositionShown(position));
     board_.ReturnToPlace(position);
     board_.HidePosition(position);
-    const bool capture = !PcCapture.empty();
+    const bool capture = !move_.PcCapture.empty();
     if (capture) {
-        MakeCapture(Side::Pc, position, PcCapture);
+        MakeCapture(Side::Pc, position, move_.PcCapture);
     } else {
         LayOnTable(board_, position);
     }
-    SetPlayerHandCursor(true);
-    PlayerToMove = true;
-    // The count starts afresh here rather than on the next tick: a reply, or a new
-    // hand, before that tick must not cut the PC's next wait short.
-    PcTickCount = 0;
     if (capture && IsSweep(State, board_)) {
         board_.SetStatusText("LURNA!! Ora tocca a te");
         board_.PlaySoundResource(PcSound);
     } else {
         board_.SetStatusText("Ora tocca a te");
     }
-    FinishMove();
-    PcChosenPosition = -1;
-    PcCapture.clear();
+    EndMove(Side::Pc);
 }
 
 }  // namespace MyGame

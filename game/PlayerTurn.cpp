@@ -7,32 +7,17 @@
 
 namespace MyGame {
 
-namespace {
-
-bool IsPlayerHand(int position) {
-    return position >= PlayerHandFirst && position < PlayerHandFirst + HandSize;
-}
-
-bool IsTable(int position) {
-    for (int table : TablePositions) {
-        if (table == position) return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 void MatchController::OnCardClicked(int identifier) {
-    if (!State.HandActive || !PlayerToMove) return;
+    if (phase_ != MatchPhase::PlayerTurn) return;
     const int position = PositionOfIdentifier(board_, identifier);
     // A hidden position holds no card, whatever text it still keeps; the window
     // sends it no presses, and nothing may be played or taken from it.
     if (position < 0 || !board_.IsPositionShown(position)) return;
-    if (AwaitingTableChoice) {
+    if (move_.AwaitingTableChoice()) {
         if (IsPlayerHand(position)) {
             // The chosen card cannot be changed.
             board_.Beep();
-        } else if (IsTable(position)) {
+        } else if (IsTablePosition(position)) {
             PickTableCard(position);
         }
     } else if (IsPlayerHand(position)) {
@@ -41,59 +26,53 @@ void MatchController::OnCardClicked(int identifier) {
 }
 
 void MatchController::ChooseHandCard(int position) {
-    PlayerChosenPosition = position;
-    PlayerOptions = FindCaptures(board_, CardValue(board_.CardAt(position)));
+    move_.PlayerChosenPosition = position;
+    move_.PlayerOptions = FindCaptures(board_, CardValue(board_.CardAt(position)));
     DecidePlayerMove();
 }
 
 void MatchController::PickTableCard(int position) {
-    CaptureList narrowed = SelectTableCard(PlayerOptions, board_.Identifier(position), board_.CardAt(position));
+    CaptureList narrowed =
+        SelectTableCard(move_.PlayerOptions, board_.Identifier(position), board_.CardAt(position));
     if (narrowed.empty()) {
         // The card fits no open option; options and marks stay.
         board_.Beep();
         return;
     }
     board_.MoveFromPlace(position, PlayerMarkDrop);
-    PlayerOptions = std::move(narrowed);
+    move_.PlayerOptions = std::move(narrowed);
     DecidePlayerMove();
 }
 
 void MatchController::DecidePlayerMove() {
-    if (CaptureReady(PlayerOptions)) {
+    if (CaptureReady(move_.PlayerOptions)) {
         TakePlayerCapture();
-    } else if (PlayerOptions.empty()) {
+    } else if (move_.PlayerOptions.empty()) {
         LayPlayerCard();
     } else {
         board_.SetStatusText("Selezionare le carte dal tavolo");
         SetTableCursor(true);
-        AwaitingTableChoice = true;
     }
 }
 
 void MatchController::TakePlayerCapture() {
-    AwaitingTableChoice = false;
     SetTableCursor(false);
-    MakeCapture(Side::Player, PlayerChosenPosition, PlayerOptions.front());
-    PlayerToMove = false;
-    SetPlayerHandCursor(false);
+    MakeCapture(Side::Player, move_.PlayerChosenPosition, move_.PlayerOptions.front());
     if (IsSweep(State, board_)) {
         board_.SetStatusText("LURNA!! Ora tocca al PC");
         board_.PlaySoundResource(PlayerSound);
     } else {
         board_.SetStatusText("Ora tocca al PC");
     }
-    PlayerOptions.clear();
-    FinishMove();
+    EndMove(Side::Player);
 }
 
 void MatchController::LayPlayerCard() {
-    const int value = CardValue(board_.CardAt(PlayerChosenPosition));
-    LayOnTable(board_, PlayerChosenPosition);
+    const int value = CardValue(board_.CardAt(move_.PlayerChosenPosition));
+    LayOnTable(board_, move_.PlayerChosenPosition);
     State.PlayerLastLaidValue = value;
-    PlayerToMove = false;
     board_.SetStatusText("Ora tocca al PC");
-    SetPlayerHandCursor(false);
-    FinishMove();
+    EndMove(Side::Player);
 }
 
 }  // namespace MyGame

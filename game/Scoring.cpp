@@ -11,6 +11,13 @@ using KTUtility::Int64ToText;
 constexpr int CardsForPoint = 21;
 constexpr int CoinsForPoint = 6;
 constexpr int WinningPoints = 11;
+// By card value: 16 ace, 12 to 15 for 2 to 5, 18 six, 21 seven, 10 a figure.
+constexpr int PrimieraValues[] = {0, 16, 12, 13, 14, 15, 18, 21, 10, 10, 10};
+// Each suit's best primiera value as the report writes it.
+constexpr const char* ShortForms[][2] = {
+    {"21;", "7 "}, {"18;", "6 "}, {"16;", "1 "}, {"15;", "5 "},
+    {"14;", "4 "}, {"13;", "3 "}, {"12;", "2 "}, {"10;", "F "},
+};
 
 const char* YesNo(bool yes) {
     return yes ? "SI" : "NO";
@@ -41,15 +48,14 @@ std::string PrimieraCell(bool point, const Primiera& primiera) {
 }  // namespace
 
 int PrimieraValue(Card card) {
-    static const int values[] = {0, 16, 12, 13, 14, 15, 18, 21, 10, 10, 10};
-    return values[CardValue(card)];
+    return PrimieraValues[CardValue(card)];
 }
 
 Primiera PrimieraOf(const CardList& pile) {
-    int best[4] = {};
+    int best[SuitCount] = {};
     for (Card card : pile) {
         const int value = PrimieraValue(card);
-        int& suitBest = best[SuitOf(card)];
+        int& suitBest = best[static_cast<int>(SuitOf(card))];
         if (value > suitBest) suitBest = value;
     }
     Primiera primiera;
@@ -57,11 +63,7 @@ Primiera PrimieraOf(const CardList& pile) {
         primiera.Sum += value;
         primiera.Text += Int64ToText(value) + ";";
     }
-    static const char* const shortForms[][2] = {
-        {"21;", "7 "}, {"18;", "6 "}, {"16;", "1 "}, {"15;", "5 "},
-        {"14;", "4 "}, {"13;", "3 "}, {"12;", "2 "}, {"10;", "F "},
-    };
-    for (const auto& form : shortForms) {
+    for (const auto& form : ShortForms) {
         primiera.Text = KTUtility::ReplaceAll(primiera.Text, form[0], form[1]);
     }
     return primiera;

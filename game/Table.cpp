@@ -20,8 +20,7 @@ std::string TableIdText(const Board& board) {
     std::string text;
     for (int position : TablePositions) {
         if (!board.IsPositionShown(position)) continue;
-        if (!text.empty()) text += ';';
-        AppendNumber(text, board.Identifier(position));
+        AppendIdentifier(text, board.Identifier(position));
     }
     return text;
 }
@@ -33,18 +32,8 @@ int PositionOfIdentifier(const Board& board, int identifier) {
     return -1;
 }
 
-void AppendNumber(std::string& text, int number) {
-    if (number < 0) {
-        text += '-';
-        number = -number;
-    }
-    char digits[12];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + number % 10);
-        number /= 10;
-    } while (number > 0);
-    while (count > 0) text += digits[--count];
+int PositionNamed(const Board& board, const CaptureToken& token) {
+    return token.Kind == TokenKind::Identifier ? PositionOfIdentifier(board, token.Number) : -1;
 }
 
 }  // namespace MyGame

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/Board.h"
+#include "game/CaptureCodec.h"
 
 #include <string>
 
@@ -24,7 +25,8 @@ TableCards ReadTable(const Board& board);
 std::string TableIdText(const Board& board);
 // The position holding the identifier, searched over every position; -1 when none.
 int PositionOfIdentifier(const Board& board, int identifier);
-// Appends the number in decimal (no allocation beyond the text's own growth).
-void AppendNumber(std::string& text, int number);
+// The position a capture token names; -1 for an open or bad token, or for an
+// identifier no position holds.
+int PositionNamed(const Board& board, const CaptureToken& token);
 
 }  // namespace MyGame

@@ -21,15 +21,35 @@ std::string Narrow(const std::wstring& text) {
     return narrow;
 }
 
+void AppendInt(std::string& text, std::int64_t value) {
+    // Unsigned, so that the most negative value has a magnitude too.
+    std::uint64_t magnitude = static_cast<std::uint64_t>(value);
+    if (value < 0) {
+        text += '-';
+        magnitude = 0 - magnitude;
+    }
+    char digits[20];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    while (count > 0) {
+        text += digits[--count];
+    }
+}
+
 std::string Int64ToText(std::int64_t value) {
-    return std::to_string(static_cast<long long>(value));
+    std::string text;
+    AppendInt(text, value);
+    return text;
 }
 
 std::wstring Int64ToWideText(std::int64_t value) {
     return Widen(Int64ToText(value));
 }
 
-std::int32_t TextToInt(const std::string& text) {
+std::int32_t TextToInt(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
         ++i;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace KTUtility {
@@ -13,11 +14,15 @@ std::wstring Widen(const std::string& text);
 // Keeps the low 8 bits of each code unit; the exact inverse of Widen below 256.
 std::string Narrow(const std::wstring& text);
 
+// The one writer of numbers in decimal: appends without allocating beyond the
+// text's own growth, so that the rules can write capture texts in their inner
+// loops.
+void AppendInt(std::string& text, std::int64_t value);
 std::string Int64ToText(std::int64_t value);
 std::wstring Int64ToWideText(std::int64_t value);
-// Reads as atoi does: leading blanks, a sign, digits up to the first other
-// character; no digits gives 0. Values beyond 32 bits saturate.
-std::int32_t TextToInt(const std::string& text);
+// The one reader of numbers, as atoi reads: leading blanks, a sign, digits up to
+// the first other character; no digits gives 0. Values beyond 32 bits saturate.
+std::int32_t TextToInt(std::string_view text);
 
 // Replaces every occurrence of searched. While each replacement shortens the
 // text, the scan starts again from the start, so that an occurrence formed across

@@ -52,11 +52,6 @@ CardList WithLaid(const TableCards& table, Card laid) {
     return cards;
 }
 
-bool HasToken(const std::string& capture, int identifier) {
-    const std::string token = std::to_string(identifier);
-    return (";" + capture + ";").find(";" + token + ";") != std::string::npos;
-}
-
 }  // namespace
 
 ControllerGame::ControllerGame(Opponent opponent, std::uint32_t seed)
@@ -87,18 +82,18 @@ bool ControllerGame::PlayHand(bool playerBegins) {
     const int playerBefore = match_.State.PlayerMatchPoints;
     lastTakerIsPlayer_ = false;
     pcLastLaidValue_ = -1;
-    if (match_.PlayerToMove != playerBegins || board_.Status != (playerBegins ? "Tocca a te" : "Tocca al pc")) {
+    if (match_.PlayerToMove() != playerBegins || board_.Status != (playerBegins ? "Tocca a te" : "Tocca al pc")) {
         Violation("wrong side begins the hand");
     }
     CheckCardsAccounted();
     CheckAtRest();
     int moves = 0;
-    while (match_.State.HandActive) {
+    while (match_.HandActive()) {
         if (moves == MovesPerHand) {
             Violation("hand not over after 36 moves");
             return false;
         }
-        const Side side = match_.PlayerToMove ? Side::Player : Side::Pc;
+        const Side side = match_.PlayerToMove() ? Side::Player : Side::Pc;
         const Before before = Record(side);
         if (side == Side::Player) {
             PlayPlayerMove();
@@ -106,7 +101,7 @@ bool ControllerGame::PlayHand(bool playerBegins) {
             PlayPcMove();
         }
         ++moves;
-        if (match_.State.HandActive && match_.PlayerToMove == (side == Side::Player)) {
+        if (match_.HandActive() && match_.PlayerToMove() == (side == Side::Player)) {
             Violation("the turn did not pass");
             return false;
         }
@@ -127,13 +122,13 @@ void ControllerGame::Continue(bool playerBegan) {
     match_.ContinueAfterHand();
     if (board_.ReportShown) Violation("score panel still shown");
     if (!MatchOver(pc, player)) {
-        if (!match_.State.HandActive || match_.PlayerToMove == playerBegan || !board_.IsPositionShown(StockPosition)) {
+        if (!match_.HandActive() || match_.PlayerToMove() == playerBegan || !board_.IsPositionShown(StockPosition)) {
             Violation("next hand not dealt to the other side");
         }
         return;
     }
     const bool lost = pc > player;
-    if (match_.State.HandActive || board_.Status != (lost ? "Hai perso.." : "Hai vinto!!") ||
+    if (match_.HandActive() || board_.Status != (lost ? "Hai perso.." : "Hai vinto!!") ||
         board_.Sounds.size() != sounds + 1 || board_.Sounds.back() != (lost ? PcSound : PlayerSound) ||
         board_.PlayButtonText != "GIOCA") {
         Violation("end of match shown wrongly");
@@ -152,17 +147,17 @@ void ControllerGame::PlayPlayerMove() {
         Violation("no card to play");
         return;
     }
-    Press(PlayerHandFirst + move.HandIndex);
-    if (match_.AwaitingTableChoice) PressTableCards(move.CaptureText);
-    if (match_.AwaitingTableChoice) Violation("pressing the chosen capture does not make it: " + move.CaptureText);
+    Press(HandPosition(Side::Player, move.HandIndex));
+    if (match_.Move().AwaitingTableChoice()) PressTableCards(move.CaptureText);
+    if (match_.Move().AwaitingTableChoice()) {
+        Violation("pressing the chosen capture does not make it: " + move.CaptureText);
+    }
 }
 
 void ControllerGame::PressTableCards(const std::string& capture) {
-    for (std::size_t start = 0; start < capture.size() && match_.AwaitingTableChoice;) {
-        std::size_t end = capture.find(';', start);
-        if (end == std::string::npos) end = capture.size();
-        Press(PositionOfIdentifier(board_, std::stoi(capture.substr(start, end - start))));
-        start = end + 1;
+    for (const CaptureToken& token : ParseCapture(capture)) {
+        if (!match_.Move().AwaitingTableChoice()) break;
+        Press(PositionNamed(board_, token));
     }
 }
 
@@ -176,13 +171,13 @@ void ControllerGame::PressRandomly() {
     }
     Press(position);
     std::uniform_int_distribution<int> pick(0, TableSize + HandSize - 1);
-    for (int presses = 0; match_.AwaitingTableChoice; ++presses) {
+    for (int presses = 0; match_.Move().AwaitingTableChoice(); ++presses) {
         if (presses == MaxPresses) {
-            Violation("selection locked: " + match_.PlayerOptions.front());
+            Violation("selection locked: " + match_.Move().PlayerOptions.front());
             return;
         }
         const int choice = pick(random_);
-        Press(choice < TableSize ? TablePositions[choice] : PlayerHandFirst + choice - TableSize);
+        Press(choice < TableSize ? TablePositions[choice] : HandPosition(Side::Player, choice - TableSize));
     }
 }
 
@@ -191,26 +186,26 @@ void ControllerGame::PlayPcMove() {
     int shownAt = 0;
     int raisedAt = 0;
     int tick = 0;
-    while (match_.State.HandActive && !match_.PlayerToMove) {
+    while (match_.HandActive() && !match_.PlayerToMove()) {
         if (tick == MaxPcTicks) {
             Violation("the PC does not move");
             return;
         }
         Tick();
         ++tick;
-        if (shownAt == 0 && match_.PcCardShown) {
+        if (shownAt == 0 && match_.Move().PcCardShown()) {
             shownAt = tick;
-            capture = !match_.PcCapture.empty();
-            const int position = PcHandFirst + match_.PcChosenPosition;
+            capture = !match_.Move().PcCapture.empty();
+            const int position = PcHandFirst + match_.Move().PcChosenPosition;
             const PositionRecord& record = board_.Positions[position];
             if (record.OffsetY != PcCardDrop || record.Picture != CardPicture(record.HeldCard)) {
                 Violation("the PC's card is not shown face up below its place");
             }
         }
-        if (raisedAt == 0 && match_.PcCaptureShown) {
+        if (raisedAt == 0 && match_.Move().PcCaptureShown()) {
             raisedAt = tick;
             for (int position : TablePositions) {
-                const bool taken = HasToken(match_.PcCapture, board_.Identifier(position));
+                const bool taken = NamesIdentifier(match_.Move().PcCapture, board_.Identifier(position));
                 if (board_.Positions[position].OffsetY != (taken ? -PcTakeRaise : 0)) {
                     Violation("the PC's capture is not raised as named");
                 }
@@ -234,7 +229,7 @@ ControllerGame::Before ControllerGame::Record(Side side) const {
     Before before;
     before.Table = ReadTable(board_);
     for (int i = 0; i < HandSize; ++i) {
-        const int position = HandFirst(side) + i;
+        const int position = HandPosition(side, i);
         before.Hand[i] = board_.IsPositionShown(position) ? board_.CardAt(position) : NoCard;
     }
     before.PcPile = match_.State.PcPile.size();
@@ -254,7 +249,7 @@ void ControllerGame::CheckMove(Side side, const Before& before) {
     const CardList& otherPile = player ? match_.State.PcPile : match_.State.PlayerPile;
     const CardList added(ownPile.begin() + (player ? before.PlayerPile : before.PcPile), ownPile.end());
     const std::size_t otherAdded = otherPile.size() - (player ? before.PcPile : before.PlayerPile);
-    const bool handOver = !match_.State.HandActive;
+    const bool handOver = !match_.HandActive();
     if (match_.State.CardsLeft != before.CardsLeft) pcLastLaidValue_ = -1;
 
     if (!added.empty() && InHand(before.Hand, added.front()) && otherAdded == 0) {
@@ -305,7 +300,7 @@ void ControllerGame::CheckLay(Side side, const Before& before, Card laid) {
     }
     if (side == Side::Pc) {
         pcLastLaidValue_ = CardValue(laid);
-    } else if (match_.State.HandActive && match_.State.CardsLeft == before.CardsLeft &&
+    } else if (match_.HandActive() && match_.State.CardsLeft == before.CardsLeft &&
                match_.State.PlayerLastLaidValue != CardValue(laid)) {
         Violation("the player's last laid value not kept");
     }
@@ -331,7 +326,7 @@ void ControllerGame::CheckAnnouncement(Side side, const Before& before, bool swe
     const bool player = side == Side::Player;
     const int sweeps = player ? match_.State.PlayerSweeps : match_.State.PcSweeps;
     const std::string plain = player ? "Ora tocca al PC" : "Ora tocca a te";
-    const std::string expected = !match_.State.HandActive ? "Fine mano" : sweep ? "LURNA!! " + plain : plain;
+    const std::string expected = !match_.HandActive() ? "Fine mano" : sweep ? "LURNA!! " + plain : plain;
     const std::size_t sounds = before.Sounds + (sweep ? 1 : 0);
     if (sweeps != before.Sweeps + (sweep ? 1 : 0)) Violation("sweep miscounted");
     if (board_.Status != expected || board_.Sounds.size() != sounds ||
@@ -367,16 +362,15 @@ void ControllerGame::CheckCardsAccounted() {
 // Between moves: every position in its place, no selection or PC step under way,
 // the hand cursor over the player's cards exactly when the player is to move.
 void ControllerGame::CheckAtRest() {
-    if (match_.AwaitingTableChoice || !match_.PlayerOptions.empty() || match_.PcCardShown ||
-        match_.PcCaptureShown || match_.PcChosenPosition != -1 || !match_.PcCapture.empty()) {
+    if (match_.Move().AwaitingTableChoice() || !match_.Move().PlayerOptions.empty() || match_.Move().PcCardShown() ||
+        match_.Move().PcCaptureShown() || match_.Move().PcChosenPosition != -1 || !match_.Move().PcCapture.empty()) {
         Violation("turn state left over after a move");
     }
-    const bool playerCursor = match_.State.HandActive && match_.PlayerToMove;
+    const bool playerCursor = match_.HandActive() && match_.PlayerToMove();
     for (int position = 0; position < PositionCount; ++position) {
         const PositionRecord& record = board_.Positions[position];
-        const bool playerHand = position >= PlayerHandFirst && position < PlayerHandFirst + HandSize;
         if (record.OffsetY != 0) Violation("position " + std::to_string(position) + " out of its place");
-        if (record.Shown && record.HandCursor != (playerHand && playerCursor)) {
+        if (record.Shown && record.HandCursor != (IsPlayerHand(position) && playerCursor)) {
             Violation("hand cursor wrong over position " + std::to_string(position));
         }
     }
@@ -388,12 +382,12 @@ void ControllerGame::Press(int position) {
     const int beeps = board_.Beeps;
     match_.OnCardClicked(board_.Identifier(position));
     totals_.Beeps += board_.Beeps - beeps;
-    if (!match_.AwaitingTableChoice) return;
+    if (!match_.Move().AwaitingTableChoice()) return;
     for (int table : TablePositions) {
         if (board_.Positions[table].OffsetY == 0) continue;
         bool named = board_.IsPositionShown(table) && board_.Positions[table].OffsetY == PlayerMarkDrop;
-        for (const std::string& option : match_.PlayerOptions) {
-            named = named && HasToken(option, board_.Identifier(table));
+        for (const std::string& option : match_.Move().PlayerOptions) {
+            named = named && NamesIdentifier(option, board_.Identifier(table));
         }
         if (!named) Violation("mark on a card no option takes");
     }

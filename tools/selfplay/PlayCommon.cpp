@@ -7,15 +7,12 @@ namespace SelfPlay {
 
 using namespace MyGame;
 
-int HandFirst(Side side) {
-    return side == Side::Player ? PlayerHandFirst : PcHandFirst;
-}
-
 int RandomPlayerHandPosition(const BoardRecord& board, DeckRandom& random) {
     int hand[HandSize];
     int count = 0;
     for (int i = 0; i < HandSize; ++i) {
-        if (board.IsPositionShown(PlayerHandFirst + i)) hand[count++] = PlayerHandFirst + i;
+        const int position = HandPosition(Side::Player, i);
+        if (board.IsPositionShown(position)) hand[count++] = position;
     }
     if (count == 0) return -1;
     return hand[std::uniform_int_distribution<int>(0, count - 1)(random)];

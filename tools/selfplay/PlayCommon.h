@@ -18,7 +18,6 @@ constexpr int MaxFaultsKept = 20;
 // is stuck: the selection can no longer be completed.
 constexpr int MaxPresses = 1000;
 
-int HandFirst(MyGame::Side side);
 // A shown card of the player's hand picked at random, or -1 when none is shown.
 int RandomPlayerHandPosition(const MyGame::BoardRecord& board, MyGame::DeckRandom& random);
 // Whether the cards on the board (the stock aside), in the deck and in the piles

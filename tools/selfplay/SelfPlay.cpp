@@ -18,12 +18,11 @@ bool Game::PlayHand() {
     ShuffleDeck(state_, random_);
     Deal();
     DealTable(state_, board_);
-    state_.HandActive = true;
     lastTakerIsPlayer_ = false;
     CheckCardsAccounted();
     bool playerToMove = playerBeginsHand_;
     int moves = 0;
-    while (state_.HandActive) {
+    for (bool handOver = false; !handOver;) {
         if (moves == MovesPerHand) {
             Violation("hand not over after 36 moves");
             break;
@@ -31,8 +30,8 @@ bool Game::PlayHand() {
         PlayMove(playerToMove ? Side::Player : Side::Pc);
         ++moves;
         playerToMove = !playerToMove;
-        FinishHand();
-        if (state_.HandActive && HandsEmpty(board_)) Deal();
+        handOver = FinishHand();
+        if (!handOver && HandsEmpty(board_)) Deal();
         CheckCardsAccounted();
     }
     if (moves != MovesPerHand) Violation("hand over after " + std::to_string(moves) + " moves");
@@ -134,13 +133,12 @@ void Game::CheckCapture(int value, const std::string& capture) {
     bool named[TableSize] = {};
     int sum = 0;
     int taken = 0;
-    for (const std::string& token : KTUtility::Split(capture, ";")) {
-        const int identifier = KTUtility::TextToInt(token);
+    for (const CaptureToken& token : ParseCapture(capture)) {
         int index = -1;
         for (int i = 0; i < table.Count; ++i) {
-            if (table.Identifiers[i] == identifier) index = i;
+            if (table.Identifiers[i] == token.Number) index = i;
         }
-        if (token.empty() || token[0] == '(' || index < 0 || named[index]) {
+        if (token.Kind != TokenKind::Identifier || index < 0 || named[index]) {
             Violation("capture names no table card once: " + capture);
             return;
         }
@@ -159,13 +157,14 @@ void Game::CheckCardsAccounted() {
     if (!CardsAccountedOnce(board_, state_)) Violation("cards not accounted for exactly once");
 }
 
-void Game::FinishHand() {
+bool Game::FinishHand() {
     const bool lastMove = state_.CardsLeft == 0 && HandsEmpty(board_);
     const TableCards rest = lastMove ? ReadTable(board_) : TableCards();
     const std::size_t pcBefore = state_.PcPile.size();
     const std::size_t playerBefore = state_.PlayerPile.size();
-    if (EndOfHand(state_, board_) != lastMove) Violation("hand ended at the wrong move");
-    if (!lastMove) return;
+    const bool ended = EndOfHand(state_, board_);
+    if (ended != lastMove) Violation("hand ended at the wrong move");
+    if (!lastMove) return ended;
 
     const CardList& taker = lastTakerIsPlayer_ ? state_.PlayerPile : state_.PcPile;
     const std::size_t takerBefore = lastTakerIsPlayer_ ? playerBefore : pcBefore;
@@ -188,6 +187,7 @@ void Game::FinishHand() {
         board_.Report.Player.Points != "Giocatore - Punti " + std::to_string(playerPoints)) {
         Violation("hand points disagree with the piles");
     }
+    return ended;
 }
 
 void Game::Deal() {

@@ -44,7 +44,8 @@ private:
     void MakeCapture(MyGame::Side side, int handPosition, const std::string& capture);
     void CheckCapture(int value, const std::string& capture);
     void CheckCardsAccounted();
-    void FinishHand();
+    // Ends and scores the hand after its last move; true when it ended.
+    bool FinishHand();
     void Deal();
     void Violation(const std::string& what);
 

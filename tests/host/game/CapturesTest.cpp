@@ -150,14 +150,14 @@ TEST_F(CaptureMove, EmptyingTheTableIsASweepOnlyWhileTheHandGoesOn) {
 }
 
 TEST_F(CaptureMove, EndOfHandGivesTheRestToTheLastTakerOrElseToThePc) {
-    state.HandActive = true;
     state.CardsLeft = 6;
     SetTable(board, {Cups(2), Swords(8)});
     EXPECT_FALSE(EndOfHand(state, board));
     state.CardsLeft = 0;
     SetHand(board, PlayerHandFirst + 2, {Clubs(4)});
     EXPECT_FALSE(EndOfHand(state, board));
-    EXPECT_TRUE(state.HandActive);
+    EXPECT_EQ(ReadTable(board).Count, 2);
+    EXPECT_EQ(board.Status, "");
 
     board.HidePosition(PlayerHandFirst + 2);
     board.Positions[TablePositions[1]].AtPlace = false;
@@ -165,7 +165,6 @@ TEST_F(CaptureMove, EndOfHandGivesTheRestToTheLastTakerOrElseToThePc) {
     state.PlayerPile = {Clubs(7)};
     EXPECT_TRUE(EndOfHand(state, board));
     EXPECT_EQ(state.PlayerPile, (CardList{Clubs(7), Cups(2), Swords(8)}));
-    EXPECT_FALSE(state.HandActive);
     EXPECT_EQ(board.Status, "Fine mano");
     EXPECT_EQ(ReadTable(board).Count, 0);
     EXPECT_TRUE(board.Positions[TablePositions[1]].AtPlace);

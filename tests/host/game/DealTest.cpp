@@ -168,8 +168,23 @@ TEST(ResetBoard, LeavesTheIdleBoardOfSixteenBacks) {
     EXPECT_FALSE(board.ReportShown);
     EXPECT_EQ(board.Status, "");
     for (int position = 0; position < PositionCount; ++position) {
-        EXPECT_EQ(board.IsPositionShown(position), position <= StockPosition) << position;
+        EXPECT_EQ(board.IsPositionShown(position), !IsExtraTablePosition(position)) << position;
         EXPECT_EQ(board.CardAt(position), NoCard);
         EXPECT_EQ(board.Positions[position].Picture, CardBackPicture);
     }
 }
+
+#ifdef LURNA_CHECKS
+// The test builds stop at a broken invariant instead of playing on past it: a
+// card laid on a full table, a capture naming no shown table card.
+TEST(InvariantDeathTest, ACardOnAFullTableOrACaptureOfNoTableCardAborts) {
+    BoardRecord board;
+    for (int position : TablePositions) PlaceCard(board, position, 1);
+    SetHand(board, PcHandFirst, {5});
+    EXPECT_DEATH(LayOnTable(board, PcHandFirst), "invariant broken");
+    GameState state;
+    for (const char* capture : {"(3)", "x", "10"}) {
+        EXPECT_DEATH(TakeCapture(state, board, Side::Pc, PcHandFirst, capture), "invariant broken") << capture;
+    }
+}
+#endif

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/MatchController.h"
+#include "tests/host/game/PhaseCheck.h"
 #include "tests/host/game/TableSetup.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +15,16 @@ namespace MyGame {
 
 class MatchTest : public ::testing::Test {
 protected:
-    void Press(int position) { match.OnCardClicked(board.Identifier(position)); }
+    // Every press and tick is followed by the check that the view fits the phase.
+    void Press(int position) {
+        match.OnCardClicked(board.Identifier(position));
+        ExpectViewFitsPhase(match, board);
+    }
     void Tick(int count = 1) {
-        for (int i = 0; i < count; ++i) match.OnTurnTimer();
+        for (int i = 0; i < count; ++i) {
+            match.OnTurnTimer();
+            ExpectViewFitsPhase(match, board);
+        }
     }
     // One full wait of the PC: the step comes on its last tick.
     void PcStep() { Tick(PcWaitTicks + 1); }
@@ -34,16 +42,16 @@ protected:
         SetHand(board, PlayerHandFirst, playerHand);
         SetTable(board, table);
         match.State.CardsLeft = cardsLeft;
-        match.PlayerToMove = playerToMove;
+        match.GiveTurnTo(playerToMove ? Side::Player : Side::Pc);
     }
 
     // Plays the hand in progress to its end: the player presses its first card
     // and then table cards in order until the move is made; the PC on ticks.
     void PlayHandToEnd() {
-        for (int events = 0; match.State.HandActive && events < 100000; ++events) {
-            if (!match.PlayerToMove) {
+        for (int events = 0; match.HandActive() && events < 100000; ++events) {
+            if (!match.PlayerToMove()) {
                 Tick();
-            } else if (!match.AwaitingTableChoice) {
+            } else if (!match.Move().AwaitingTableChoice()) {
                 for (int i = 0; i < HandSize; ++i) {
                     if (board.IsPositionShown(PlayerHandFirst + i)) {
                         Press(PlayerHandFirst + i);
@@ -52,7 +60,7 @@ protected:
                 }
             } else {
                 for (int position : TablePositions) {
-                    if (match.AwaitingTableChoice && board.IsPositionShown(position)) Press(position);
+                    if (match.Move().AwaitingTableChoice() && board.IsPositionShown(position)) Press(position);
                 }
             }
         }

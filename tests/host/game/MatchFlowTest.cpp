@@ -26,8 +26,8 @@ std::string Snapshot(const BoardRecord& board) {
 
 TEST_F(MatchTest, StartingDealsTheFirstHandForThePlayerToBegin) {
     match.StartMatch();
-    EXPECT_TRUE(match.State.HandActive);
-    EXPECT_TRUE(match.PlayerToMove);
+    EXPECT_TRUE(match.HandActive());
+    EXPECT_TRUE(match.PlayerToMove());
     EXPECT_EQ(board.Status, "Tocca a te");
     EXPECT_EQ(board.PlayButtonText, "ABBANDONA");
     EXPECT_EQ(board.PcTotal, "0");
@@ -53,17 +53,16 @@ TEST_F(MatchTest, StartingDealsTheFirstHandForThePlayerToBegin) {
 TEST_F(MatchTest, HandsBeginAlternatelyThePlayerFirst) {
     match.StartMatch();
     for (bool playerBegins : {true, false, true, false}) {
-        ASSERT_TRUE(match.State.HandActive);
-        EXPECT_EQ(match.PlayerToMove, playerBegins);
+        ASSERT_TRUE(match.HandActive());
+        EXPECT_EQ(match.PlayerToMove(), playerBegins);
         EXPECT_EQ(board.Status, playerBegins ? "Tocca a te" : "Tocca al pc");
         EXPECT_EQ(board.Positions[PlayerHandFirst].HandCursor, playerBegins);
         PlayHandToEnd();
-        ASSERT_FALSE(match.State.HandActive);
+        ASSERT_FALSE(match.HandActive());
         EXPECT_EQ(board.Status, "Fine mano");
         EXPECT_TRUE(board.ReportShown);
         EXPECT_EQ(board.PlayButtonText, "ABBANDONA");
-        // The side that began the hand: the other made the last move.
-        EXPECT_EQ(match.PlayerToMove, playerBegins);
+        EXPECT_EQ(match.Phase(), MatchPhase::HandOver);
         match.State.PcMatchPoints = 0;
         match.State.PlayerMatchPoints = 0;
         match.ContinueAfterHand();
@@ -74,7 +73,7 @@ TEST_F(MatchTest, HandsBeginAlternatelyThePlayerFirst) {
 TEST_F(MatchTest, EmptyHandsAreDealtAgainAndTheSideToMoveKeepsTheTurn) {
     Arrange({}, {1}, {15}, 30);
     Press(PlayerHandFirst);
-    EXPECT_FALSE(match.PlayerToMove);
+    EXPECT_FALSE(match.PlayerToMove());
     EXPECT_EQ(board.Status, "Ora tocca al PC");
     EXPECT_EQ(CountShown(0, 6), 6);
     EXPECT_EQ(match.State.CardsLeft, 24);
@@ -84,7 +83,7 @@ TEST_F(MatchTest, EmptyHandsAreDealtAgainAndTheSideToMoveKeepsTheTurn) {
     Arrange({1}, {}, {15}, 24, false);
     PcStep();
     PcStep();
-    EXPECT_TRUE(match.PlayerToMove);
+    EXPECT_TRUE(match.PlayerToMove());
     EXPECT_EQ(board.Status, "Ora tocca a te");
     EXPECT_EQ(CountShown(0, 6), 6);
     EXPECT_EQ(match.State.CardsLeft, 18);
@@ -121,19 +120,20 @@ TEST_F(MatchTest, ContinuingEndsTheMatchOnlyWithElevenAndALead) {
         Arrange({}, {1}, {}, 0);
         Press(PlayerHandFirst);
         ASSERT_TRUE(board.ReportShown);
-        const bool playerBegan = match.PlayerToMove;
         match.State.PcMatchPoints = c.Pc;
         match.State.PlayerMatchPoints = c.Player;
         board.Sounds.clear();
         match.ContinueAfterHand();
         EXPECT_FALSE(board.ReportShown);
         if (c.Status == nullptr) {
-            EXPECT_TRUE(match.State.HandActive) << c.Pc << " to " << c.Player;
-            EXPECT_NE(match.PlayerToMove, playerBegan);
+            EXPECT_TRUE(match.HandActive()) << c.Pc << " to " << c.Player;
+            // The player made the hand's last move, so did not begin it.
+            EXPECT_TRUE(match.PlayerToMove());
+            EXPECT_EQ(match.Phase(), MatchPhase::PlayerTurn);
             EXPECT_EQ(board.PlayButtonText, "ABBANDONA");
             EXPECT_TRUE(board.Sounds.empty());
         } else {
-            EXPECT_FALSE(match.State.HandActive) << c.Pc << " to " << c.Player;
+            EXPECT_EQ(match.Phase(), MatchPhase::MatchOver) << c.Pc << " to " << c.Player;
             EXPECT_EQ(board.Status, c.Status);
             EXPECT_EQ(board.Sounds, std::vector<int>{c.Sound});
             EXPECT_EQ(board.PlayButtonText, "GIOCA");
@@ -147,7 +147,7 @@ TEST_F(MatchTest, PressesAndTicksDoNothingOutsideAHand) {
         for (int position = 0; position < PositionCount; ++position) Press(position);
         Tick(200);
         EXPECT_EQ(Snapshot(board), before);
-        EXPECT_EQ(match.PcTickCount, 0);
+        EXPECT_EQ(match.Move().PcTickCount, 0);
     };
     pokeEverything();  // idle at program start
 
@@ -217,7 +217,8 @@ TEST_F(MatchMomentTest, AbandoningAtAnyMomentLeavesNothingBehind) {
         SCOPED_TRACE(name);
         reach();
         match.AbandonMatch();
-        EXPECT_FALSE(match.State.HandActive);
+        EXPECT_EQ(match.Phase(), MatchPhase::Idle);
+        ExpectViewFitsPhase(match, board);
         EXPECT_EQ(board.Status, "");
         EXPECT_EQ(board.PlayButtonText, "GIOCA");
         EXPECT_EQ(board.PcTotal, "0");
@@ -226,16 +227,16 @@ TEST_F(MatchMomentTest, AbandoningAtAnyMomentLeavesNothingBehind) {
         EXPECT_TRUE(AllAtPlace());
         for (int position = 0; position < PositionCount; ++position) {
             const PositionRecord& record = board.Positions[position];
-            EXPECT_EQ(record.Shown, position <= StockPosition) << position;
+            EXPECT_EQ(record.Shown, !IsExtraTablePosition(position)) << position;
             EXPECT_EQ(record.HeldCard, NoCard);
             EXPECT_EQ(record.Picture, CardBackPicture);
             EXPECT_FALSE(record.HandCursor) << position;
         }
-        EXPECT_EQ(match.PcTickCount, 0);
-        EXPECT_FALSE(match.PcCardShown || match.PcCaptureShown || match.AwaitingTableChoice);
-        EXPECT_EQ(match.PcChosenPosition, -1);
-        EXPECT_TRUE(match.PcCapture.empty());
-        EXPECT_TRUE(match.PlayerOptions.empty());
+        EXPECT_EQ(match.Move().PcTickCount, 0);
+        EXPECT_FALSE(match.Move().PcCardShown() || match.Move().PcCaptureShown() || match.Move().AwaitingTableChoice());
+        EXPECT_EQ(match.Move().PcChosenPosition, -1);
+        EXPECT_TRUE(match.Move().PcCapture.empty());
+        EXPECT_TRUE(match.Move().PlayerOptions.empty());
 
         match.StartMatch();
         EXPECT_EQ(board.Status, "Tocca a te");
@@ -253,16 +254,17 @@ TEST_F(MatchMomentTest, StartingOverAnyMomentBeginsACleanMatch) {
         SCOPED_TRACE(name);
         reach();
         match.StartMatch();
-        EXPECT_TRUE(match.State.HandActive && match.PlayerToMove);
+        EXPECT_EQ(match.Phase(), MatchPhase::PlayerTurn);
+        ExpectViewFitsPhase(match, board);
         EXPECT_EQ(board.Status, "Tocca a te");
         EXPECT_EQ(board.PlayButtonText, "ABBANDONA");
         EXPECT_EQ(board.PcTotal + board.PlayerTotal, "00");
         EXPECT_FALSE(board.ReportShown);
         EXPECT_TRUE(AllAtPlace());
-        EXPECT_FALSE(match.PcCardShown || match.PcCaptureShown || match.AwaitingTableChoice);
-        EXPECT_EQ(match.PcChosenPosition, -1);
-        EXPECT_TRUE(match.PcCapture.empty());
-        EXPECT_TRUE(match.PlayerOptions.empty());
+        EXPECT_FALSE(match.Move().PcCardShown() || match.Move().PcCaptureShown() || match.Move().AwaitingTableChoice());
+        EXPECT_EQ(match.Move().PcChosenPosition, -1);
+        EXPECT_TRUE(match.Move().PcCapture.empty());
+        EXPECT_TRUE(match.Move().PlayerOptions.empty());
         for (int position : TablePositions) EXPECT_FALSE(board.Positions[position].HandCursor) << position;
         EXPECT_EQ(CountShown(0, 6) + CountShown(TablePositions[0], 9), 10);
 

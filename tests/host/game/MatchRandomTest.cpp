@@ -4,6 +4,7 @@
 // rules. Seeded, so a failure replays.
 #include "game/BoardRecord.h"
 #include "game/MatchController.h"
+#include "tests/host/game/PhaseCheck.h"
 #include "game/Table.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +16,6 @@
 
 namespace MyGame {
 namespace {
-
-bool IsTablePosition(int position) {
-    for (int table : TablePositions) {
-        if (table == position) return true;
-    }
-    return false;
-}
-
-bool HasToken(const std::string& capture, int identifier) {
-    const std::string token = std::to_string(identifier);
-    return (";" + capture + ";").find(";" + token + ";") != std::string::npos;
-}
 
 class RandomMatches {
 public:
@@ -51,15 +40,14 @@ private:
 
     // Mostly what the moment calls for, otherwise anything at all.
     void Event() {
-        const bool idle = board_.PlayButtonText == "GIOCA";
+        const bool idle = match_.Phase() == MatchPhase::Idle || match_.Phase() == MatchPhase::MatchOver;
         const int roll = Random(1000);
         if (!idle && roll < 2) {
             match_.AbandonMatch();
             started_ = false;
             ++Abandons;
         } else if (!idle && roll < 3) {
-            match_.StartMatch();
-            started_ = true;
+            Start();
             ++Restarts;
         } else if (roll < 600) {
             FittingEvent(idle);
@@ -72,15 +60,20 @@ private:
 
     void FittingEvent(bool idle) {
         if (idle) {
-            match_.StartMatch();
-            started_ = true;
-        } else if (board_.ReportShown) {
+            Start();
+        } else if (match_.Phase() == MatchPhase::HandOver) {
             Continue();
-        } else if (match_.PlayerToMove) {
+        } else if (match_.PlayerToMove()) {
             PressSomewhere();
         } else {
             RunTicks();
         }
+    }
+
+    void Start() {
+        match_.StartMatch();
+        started_ = true;
+        playerBeganHand_ = true;
     }
 
     void RunTicks() {
@@ -106,7 +99,6 @@ private:
     void Continue() {
         const int pc = match_.State.PcMatchPoints;
         const int player = match_.State.PlayerMatchPoints;
-        const bool playerBegan = match_.PlayerToMove;
         const std::size_t sounds = board_.Sounds.size();
         match_.ContinueAfterHand();
         EXPECT_FALSE(board_.ReportShown);
@@ -117,18 +109,20 @@ private:
             EXPECT_EQ(board_.Status, "Hai vinto!!");
             EXPECT_EQ(board_.Sounds.back(), PlayerSound);
         } else {
-            EXPECT_TRUE(match_.State.HandActive);
-            EXPECT_NE(match_.PlayerToMove, playerBegan) << "the same side begins again";
+            EXPECT_TRUE(match_.HandActive());
+            EXPECT_NE(match_.PlayerToMove(), playerBeganHand_) << "the same side begins again";
+            playerBeganHand_ = match_.PlayerToMove();
             EXPECT_EQ(board_.Sounds.size(), sounds);
             return;
         }
         EXPECT_EQ(board_.Sounds.size(), sounds + 1);
-        EXPECT_FALSE(match_.State.HandActive);
+        EXPECT_EQ(match_.Phase(), MatchPhase::MatchOver);
         EXPECT_EQ(board_.PlayButtonText, "GIOCA");
         ++MatchesDecided;
     }
 
     void Check() {
+        ExpectViewFitsPhase(match_, board_);
         CheckTurnState();
         CheckOffsets();
         CheckCursors();
@@ -137,24 +131,24 @@ private:
         CheckCards();
         EXPECT_EQ(board_.PcTotal, std::to_string(match_.State.PcMatchPoints));
         EXPECT_EQ(board_.PlayerTotal, std::to_string(match_.State.PlayerMatchPoints));
-        if (match_.State.HandActive) CheckAlternation();
+        if (match_.HandActive()) CheckAlternation();
     }
 
     void CheckTurnState() {
-        if (!match_.State.HandActive || match_.PlayerToMove) {
-            EXPECT_FALSE(match_.PcCardShown || match_.PcCaptureShown);
+        if (!match_.HandActive() || match_.PlayerToMove()) {
+            EXPECT_FALSE(match_.Move().PcCardShown() || match_.Move().PcCaptureShown());
         }
-        if (!match_.State.HandActive || !match_.PlayerToMove) {
-            EXPECT_FALSE(match_.AwaitingTableChoice);
-            EXPECT_TRUE(match_.PlayerOptions.empty());
+        if (!match_.HandActive() || !match_.PlayerToMove()) {
+            EXPECT_FALSE(match_.Move().AwaitingTableChoice());
+            EXPECT_TRUE(match_.Move().PlayerOptions.empty());
         }
-        if (match_.AwaitingTableChoice) {
-            EXPECT_FALSE(match_.PlayerOptions.empty());
+        if (match_.Move().AwaitingTableChoice()) {
+            EXPECT_FALSE(match_.Move().PlayerOptions.empty());
         }
-        if (!match_.State.HandActive || match_.PlayerToMove) {
-            EXPECT_EQ(match_.PcTickCount, 0);
+        if (!match_.HandActive() || match_.PlayerToMove()) {
+            EXPECT_EQ(match_.Move().PcTickCount, 0);
         }
-        EXPECT_LE(match_.PcTickCount, PcWaitTicks);
+        EXPECT_LE(match_.Move().PcTickCount, PcWaitTicks);
     }
 
     // A position is away from its place only for a step under way: the PC's card
@@ -165,12 +159,13 @@ private:
             const int offset = board_.Positions[position].OffsetY;
             if (offset == 0) continue;
             const int identifier = board_.Identifier(position);
-            const bool pcCard = match_.PcCardShown && position == PcHandFirst + match_.PcChosenPosition &&
+            const MoveUnderWay& move = match_.Move();
+            const bool pcCard = move.PcCardShown() && position == HandPosition(Side::Pc, move.PcChosenPosition) &&
                                 offset == PcCardDrop;
-            const bool pcTake = match_.PcCaptureShown && HasToken(match_.PcCapture, identifier) &&
-                                offset == -PcTakeRaise;
-            bool mark = match_.AwaitingTableChoice && IsTablePosition(position) && offset == PlayerMarkDrop;
-            for (const std::string& option : match_.PlayerOptions) mark = mark && HasToken(option, identifier);
+            const bool pcTake =
+                move.PcCaptureShown() && NamesIdentifier(move.PcCapture, identifier) && offset == -PcTakeRaise;
+            bool mark = move.AwaitingTableChoice() && IsTablePosition(position) && offset == PlayerMarkDrop;
+            for (const std::string& option : move.PlayerOptions) mark = mark && NamesIdentifier(option, identifier);
             EXPECT_TRUE(pcCard || pcTake || mark) << "position " << position << " moved by " << offset;
             EXPECT_TRUE(board_.IsPositionShown(position)) << "hidden position " << position << " away from its place";
         }
@@ -180,10 +175,10 @@ private:
         for (int position = 0; position < PositionCount; ++position) {
             if (!board_.IsPositionShown(position)) continue;
             bool expected = false;
-            if (position >= PlayerHandFirst && position < PlayerHandFirst + HandSize) {
-                expected = match_.State.HandActive && match_.PlayerToMove;
+            if (IsPlayerHand(position)) {
+                expected = match_.HandActive() && match_.PlayerToMove();
             } else if (IsTablePosition(position)) {
-                expected = match_.AwaitingTableChoice;
+                expected = match_.Move().AwaitingTableChoice();
             }
             if (board_.Positions[position].HandCursor != expected) {
                 ADD_FAILURE() << "cursor over position " << position;
@@ -218,11 +213,11 @@ private:
         int pc = 0;
         int player = 0;
         for (int i = 0; i < HandSize; ++i) {
-            pc += board_.IsPositionShown(PcHandFirst + i) ? 1 : 0;
-            player += board_.IsPositionShown(PlayerHandFirst + i) ? 1 : 0;
+            pc += board_.IsPositionShown(HandPosition(Side::Pc, i)) ? 1 : 0;
+            player += board_.IsPositionShown(HandPosition(Side::Player, i)) ? 1 : 0;
         }
-        const int toMove = match_.PlayerToMove ? player : pc;
-        const int other = match_.PlayerToMove ? pc : player;
+        const int toMove = match_.PlayerToMove() ? player : pc;
+        const int other = match_.PlayerToMove() ? pc : player;
         EXPECT_TRUE(toMove >= 1 && (toMove == other || toMove == other + 1)) << pc << " against " << player;
     }
 
@@ -237,6 +232,7 @@ private:
     std::mt19937 events_;
     MatchController match_{board_, deck_};
     bool started_ = false;
+    bool playerBeganHand_ = true;
 };
 
 TEST(MatchRandomTest, RandomEventsNeverBreakTheMatch) {

@@ -13,44 +13,44 @@ TEST_F(MatchTest, ACaptureTakesThreeWaitsOfFortyOneTicks) {
     Arrange({25, 31, 12}, {1}, {15, 24, 3}, 20, false);  // the 5 takes the 5
 
     Tick(PcWaitTicks);
-    EXPECT_EQ(match.PcTickCount, PcWaitTicks);
-    EXPECT_FALSE(match.PcCardShown);
+    EXPECT_EQ(match.Move().PcTickCount, PcWaitTicks);
+    EXPECT_FALSE(match.Move().PcCardShown());
     Tick();
-    EXPECT_TRUE(match.PcCardShown);
-    EXPECT_EQ(match.PcTickCount, 0);
-    EXPECT_EQ(match.PcChosenPosition, 0);
-    EXPECT_EQ(match.PcCapture, Id(board, 1));
+    EXPECT_TRUE(match.Move().PcCardShown());
+    EXPECT_EQ(match.Move().PcTickCount, 0);
+    EXPECT_EQ(match.Move().PcChosenPosition, 0);
+    EXPECT_EQ(match.Move().PcCapture, Id(board, 1));
     EXPECT_EQ(board.Positions[0].Picture, CardPicture(25));
     EXPECT_EQ(board.Positions[0].OffsetY, PcCardDrop);
     EXPECT_EQ(board.Positions[Place(1)].OffsetY, 0);
 
     Tick(PcWaitTicks);
-    EXPECT_FALSE(match.PcCaptureShown);
+    EXPECT_FALSE(match.Move().PcCaptureShown());
     Tick();
-    EXPECT_TRUE(match.PcCaptureShown);
-    EXPECT_EQ(match.PcTickCount, 0);
+    EXPECT_TRUE(match.Move().PcCaptureShown());
+    EXPECT_EQ(match.Move().PcTickCount, 0);
     EXPECT_EQ(board.Positions[Place(1)].OffsetY, -PcTakeRaise);
     EXPECT_EQ(board.Positions[Place(2)].OffsetY, 0);
 
     Tick(PcWaitTicks);
-    EXPECT_FALSE(match.PlayerToMove);
+    EXPECT_FALSE(match.PlayerToMove());
     EXPECT_TRUE(board.IsPositionShown(Place(1)));
     Tick();
-    EXPECT_TRUE(match.PlayerToMove);
-    EXPECT_EQ(match.PcTickCount, 0);
+    EXPECT_TRUE(match.PlayerToMove());
+    EXPECT_EQ(match.Move().PcTickCount, 0);
     EXPECT_EQ(match.State.PcPile, (CardList{25, 15}));
     EXPECT_FALSE(board.IsPositionShown(0) || board.IsPositionShown(Place(1)));
     EXPECT_TRUE(AllAtPlace());
     EXPECT_FALSE(match.State.LastTakerIsPlayer);
-    EXPECT_FALSE(match.PcCardShown || match.PcCaptureShown);
-    EXPECT_EQ(match.PcChosenPosition, -1);
-    EXPECT_TRUE(match.PcCapture.empty());
+    EXPECT_FALSE(match.Move().PcCardShown() || match.Move().PcCaptureShown());
+    EXPECT_EQ(match.Move().PcChosenPosition, -1);
+    EXPECT_TRUE(match.Move().PcCapture.empty());
     EXPECT_EQ(board.Status, "Ora tocca a te");
     for (int i = 0; i < HandSize; ++i) EXPECT_TRUE(board.Positions[PlayerHandFirst + i].HandCursor);
 
     // The player's turn: the count rests at 0 whatever the ticks.
     Tick(100);
-    EXPECT_EQ(match.PcTickCount, 0);
+    EXPECT_EQ(match.Move().PcTickCount, 0);
 }
 
 // A reply before the next tick still leaves the PC its full wait.
@@ -59,29 +59,29 @@ TEST_F(MatchTest, ThePcWaitsItsFullCountAfterAQuickReply) {
     PcStep();
     PcStep();
     PcStep();
-    ASSERT_TRUE(match.PlayerToMove);
+    ASSERT_TRUE(match.PlayerToMove());
     Press(PlayerHandFirst);
-    ASSERT_FALSE(match.PlayerToMove);
+    ASSERT_FALSE(match.PlayerToMove());
     Tick(PcWaitTicks);
-    EXPECT_FALSE(match.PcCardShown);
+    EXPECT_FALSE(match.Move().PcCardShown());
     Tick();
-    EXPECT_TRUE(match.PcCardShown);
+    EXPECT_TRUE(match.Move().PcCardShown());
 }
 
 TEST_F(MatchTest, LayingACardTakesTwoWaits) {
     Arrange({33, 18}, {1}, {15, 24}, 20, false);
     match.State.PlayerLastLaidValue = 6;
     PcStep();
-    EXPECT_TRUE(match.PcCardShown);
-    EXPECT_TRUE(match.PcCapture.empty());
-    const int chosen = match.PcChosenPosition;
+    EXPECT_TRUE(match.Move().PcCardShown());
+    EXPECT_TRUE(match.Move().PcCapture.empty());
+    const int chosen = match.Move().PcChosenPosition;
     const Card card = board.CardAt(chosen);
     EXPECT_EQ(board.Positions[chosen].OffsetY, PcCardDrop);
 
     Tick(PcWaitTicks);
-    EXPECT_FALSE(match.PlayerToMove);
+    EXPECT_FALSE(match.PlayerToMove());
     Tick();
-    EXPECT_TRUE(match.PlayerToMove);
+    EXPECT_TRUE(match.PlayerToMove());
     EXPECT_FALSE(board.IsPositionShown(chosen));
     EXPECT_TRUE(board.IsPositionShown(Place(3)));
     EXPECT_EQ(board.CardAt(Place(3)), card);
@@ -107,7 +107,7 @@ TEST_F(MatchTest, ThePcsLastMoveEndsTheHandAndTheTimerRests) {
     PcStep();
     PcStep();
     PcStep();
-    EXPECT_FALSE(match.State.HandActive);
+    EXPECT_FALSE(match.HandActive());
     EXPECT_EQ(match.State.PcSweeps, 0);
     EXPECT_TRUE(board.Sounds.empty());
     EXPECT_EQ(board.Status, "Fine mano");
@@ -115,7 +115,7 @@ TEST_F(MatchTest, ThePcsLastMoveEndsTheHandAndTheTimerRests) {
     const CardList pile = match.State.PcPile;
     Tick(500);
     EXPECT_EQ(match.State.PcPile, pile);
-    EXPECT_EQ(match.PcTickCount, 0);
+    EXPECT_EQ(match.Move().PcTickCount, 0);
 }
 
 // Ticks straight after the PC's last move count from zero in the next hand too.
@@ -126,13 +126,13 @@ TEST_F(MatchTest, ThePcBeginningAHandWaitsItsFullCount) {
     PcStep();
     ASSERT_TRUE(board.ReportShown);
     match.ContinueAfterHand();
-    ASSERT_FALSE(match.PlayerToMove);
+    ASSERT_FALSE(match.PlayerToMove());
     EXPECT_EQ(board.Status, "Tocca al pc");
     for (int i = 0; i < HandSize; ++i) EXPECT_FALSE(board.Positions[PlayerHandFirst + i].HandCursor);
     Tick(PcWaitTicks);
-    EXPECT_FALSE(match.PcCardShown);
+    EXPECT_FALSE(match.Move().PcCardShown());
     Tick();
-    EXPECT_TRUE(match.PcCardShown);
+    EXPECT_TRUE(match.Move().PcCardShown());
 }
 
 // Eleven table cards: the PC raises cards on the extra places like the others.
@@ -141,7 +141,7 @@ TEST_F(MatchTest, ThePcRaisesCardsOnTheExtraTablePlaces) {
     PcStep();
     PcStep();
     // The open aces resolve to the coin ace and the ace at the highest place.
-    EXPECT_EQ(match.PcCapture, Id(board, 1) + ";" + Id(board, 11));
+    EXPECT_EQ(match.Move().PcCapture, Id(board, 1) + ";" + Id(board, 11));
     EXPECT_EQ(board.Positions[Place(1)].OffsetY, -PcTakeRaise);
     EXPECT_EQ(board.Positions[Place(11)].OffsetY, -PcTakeRaise);
     EXPECT_EQ(board.Positions[Place(10)].OffsetY, 0);

@@ -19,7 +19,7 @@ TEST_F(MatchTest, ACardThatTakesNothingIsLaidAtOnce) {
     EXPECT_EQ(board.CardAt(Place(3)), 10);
     EXPECT_EQ(board.Positions[Place(3)].Picture, CardPicture(10));
     EXPECT_EQ(match.State.PlayerLastLaidValue, 10);
-    EXPECT_FALSE(match.PlayerToMove);
+    EXPECT_FALSE(match.PlayerToMove());
     EXPECT_EQ(board.Status, "Ora tocca al PC");
     for (int i = 0; i < HandSize; ++i) EXPECT_FALSE(board.Positions[FirstHand + i].HandCursor);
     EXPECT_EQ(board.Beeps, 0);
@@ -33,9 +33,9 @@ TEST_F(MatchTest, OneCompleteCaptureIsTakenOnTheFirstPress) {
     EXPECT_FALSE(board.IsPositionShown(Place(2)) || board.IsPositionShown(Place(3)));
     EXPECT_TRUE(match.State.LastTakerIsPlayer);
     EXPECT_EQ(board.Status, "Ora tocca al PC");
-    EXPECT_FALSE(match.PlayerToMove);
-    EXPECT_FALSE(match.AwaitingTableChoice);
-    EXPECT_TRUE(match.PlayerOptions.empty());
+    EXPECT_FALSE(match.PlayerToMove());
+    EXPECT_FALSE(match.Move().AwaitingTableChoice());
+    EXPECT_TRUE(match.Move().PlayerOptions.empty());
     EXPECT_TRUE(board.Sounds.empty());
 }
 
@@ -44,9 +44,9 @@ TEST_F(MatchTest, PickingMarksThePressedCardsUntilOneCaptureIsLeft) {
     Arrange({21}, {8, 38}, {5, 13, 23, 2}, 20);
     Press(FirstHand);
     EXPECT_EQ(board.Status, "Selezionare le carte dal tavolo");
-    EXPECT_TRUE(match.AwaitingTableChoice);
-    EXPECT_EQ(match.PlayerChosenPosition, FirstHand);
-    EXPECT_EQ(match.PlayerOptions.size(), 2u);
+    EXPECT_TRUE(match.Move().AwaitingTableChoice());
+    EXPECT_EQ(match.Move().PlayerChosenPosition, FirstHand);
+    EXPECT_EQ(match.Move().PlayerOptions.size(), 2u);
     for (int position : TablePositions) EXPECT_TRUE(board.Positions[position].HandCursor) << position;
     EXPECT_TRUE(board.Positions[FirstHand + 1].HandCursor);
     EXPECT_TRUE(board.IsPositionShown(FirstHand));  // the chosen card stays in the hand, unmarked
@@ -54,11 +54,11 @@ TEST_F(MatchTest, PickingMarksThePressedCardsUntilOneCaptureIsLeft) {
 
     Press(Place(1));
     EXPECT_EQ(board.Positions[Place(1)].OffsetY, PlayerMarkDrop);
-    EXPECT_EQ(match.PlayerOptions, CaptureList{Id(board, 1) + ";(3)"});
-    EXPECT_TRUE(match.AwaitingTableChoice);
+    EXPECT_EQ(match.Move().PlayerOptions, CaptureList{Id(board, 1) + ";(3)"});
+    EXPECT_TRUE(match.Move().AwaitingTableChoice());
 
     Press(Place(3));
-    EXPECT_FALSE(match.AwaitingTableChoice);
+    EXPECT_FALSE(match.Move().AwaitingTableChoice());
     EXPECT_EQ(match.State.PlayerPile, (CardList{8, 5, 23}));
     EXPECT_TRUE(board.IsPositionShown(Place(2)) && board.IsPositionShown(Place(4)));
     EXPECT_TRUE(AllAtPlace());
@@ -72,15 +72,15 @@ TEST_F(MatchTest, RefusedPressesWhilePickingBeepAndChangeNothing) {
     Arrange({21}, {8, 38}, {5, 13, 23, 2}, 20);
     Press(FirstHand);
     Press(Place(1));
-    const CaptureList options = match.PlayerOptions;
+    const CaptureList options = match.Move().PlayerOptions;
 
     Press(FirstHand + 1);  // the chosen card cannot be changed
     EXPECT_EQ(board.Beeps, 1);
     Press(Place(4));  // the 2 is in no option left
     EXPECT_EQ(board.Beeps, 2);
     EXPECT_EQ(board.Positions[Place(4)].OffsetY, 0);
-    EXPECT_EQ(match.PlayerOptions, options);
-    EXPECT_EQ(match.PlayerChosenPosition, FirstHand);
+    EXPECT_EQ(match.Move().PlayerOptions, options);
+    EXPECT_EQ(match.Move().PlayerChosenPosition, FirstHand);
 
     // Silently ignored: the PC's cards, the stock, an empty table place.
     Press(PcHandFirst);
@@ -88,8 +88,8 @@ TEST_F(MatchTest, RefusedPressesWhilePickingBeepAndChangeNothing) {
     Press(Place(7));
     match.OnCardClicked(999);
     EXPECT_EQ(board.Beeps, 2);
-    EXPECT_EQ(match.PlayerOptions, options);
-    EXPECT_TRUE(match.AwaitingTableChoice);
+    EXPECT_EQ(match.Move().PlayerOptions, options);
+    EXPECT_TRUE(match.Move().AwaitingTableChoice());
 }
 
 TEST_F(MatchTest, TablePressesCountOnlyWhilePicking) {
@@ -99,8 +99,8 @@ TEST_F(MatchTest, TablePressesCountOnlyWhilePicking) {
     Press(StockPosition);
     EXPECT_EQ(board.Beeps, 0);
     EXPECT_TRUE(AllAtPlace());
-    EXPECT_FALSE(match.AwaitingTableChoice);
-    EXPECT_TRUE(match.PlayerToMove);
+    EXPECT_FALSE(match.Move().AwaitingTableChoice());
+    EXPECT_TRUE(match.PlayerToMove());
     EXPECT_EQ(board.Status, "Tocca a te");
 }
 
@@ -109,7 +109,7 @@ TEST_F(MatchTest, TablePressesCountOnlyWhilePicking) {
 TEST_F(MatchTest, OpenTokensOnlyStillLetThePlayerPick) {
     Arrange({21}, {18}, {4, 14, 24, 2, 12, 22}, 20);
     Press(FirstHand);
-    ASSERT_EQ(match.PlayerOptions, (CaptureList{"(4);(4)", "(4);(2);(2)"}));
+    ASSERT_EQ(match.Move().PlayerOptions, (CaptureList{"(4);(4)", "(4);(2);(2)"}));
     Press(Place(2));
     Press(Place(3));
     EXPECT_EQ(match.State.PlayerPile, (CardList{18, 14, 24}));
@@ -139,7 +139,7 @@ TEST_F(MatchTest, EmptyingTheTableWithTheLastCardIsNoSweep) {
 TEST_F(MatchTest, ExtraTablePlacesArePickedAndMarked) {
     Arrange({21}, {32}, {1, 4, 5, 6, 7, 8, 9, 10, 3, 11, 31}, 20);
     Press(FirstHand);  // a 2 on three aces: "(1);(1)"
-    ASSERT_EQ(match.PlayerOptions, CaptureList{"(1);(1)"});
+    ASSERT_EQ(match.Move().PlayerOptions, CaptureList{"(1);(1)"});
     EXPECT_TRUE(board.Positions[Place(11)].HandCursor);
     Press(Place(11));
     EXPECT_EQ(board.Positions[Place(11)].OffsetY, PlayerMarkDrop);

@@ -31,6 +31,10 @@ TEST(NumberText, WritesSignedDecimalWithoutPadding) {
     EXPECT_EQ(smallest, "-9223372036854775808");
     EXPECT_EQ(smallest.size(), 20u);
     EXPECT_EQ(Int64ToWideText(1101), L"1101");
+    std::string text = "12;";
+    AppendInt(text, -3);
+    AppendInt(text, 40);
+    EXPECT_EQ(text, "12;-340");
 }
 
 TEST(NumberText, ReadsLeadingDigitsAsAtoiDoes) {

@@ -1,5 +1,6 @@
 #include "BoardCheck.h"
 
+#include "game/CaptureCodec.h"
 #include "game/Card.h"
 #include "table/FormMain.h"
 #include "toolkit/Text.h"
@@ -11,6 +12,8 @@ namespace TableTest {
 namespace {
 
 using MyGame::CardBackPicture;
+using MyGame::IsPcHand;
+using MyGame::IsTablePosition;
 using MyGame::MatchController;
 
 constexpr int CardWidth = 63;
@@ -21,43 +24,28 @@ const wchar_t* const StatusTexts[] = {
     L"Selezionare le carte dal tavolo", L"Ora tocca a te", L"LURNA!! Ora tocca a te", L"Fine mano",
     L"Hai vinto!!", L"Hai perso.."};
 
-bool IsPcHand(int position) {
-    return position < MyGame::PlayerHandFirst;
-}
-
-bool IsTable(int position) {
-    for (int table : MyGame::TablePositions) {
-        if (table == position) return true;
-    }
-    return false;
-}
-
 bool HoldsCards(int position) {
     return position != MyGame::StockPosition;
 }
 
-bool InCapture(const std::string& capture, int identifier) {
-    for (const std::string& token : KTUtility::Split(capture, ";")) {
-        if (KTUtility::TextToInt(token) == identifier) return true;
-    }
-    return false;
+// How far below its place the position must be now.
+// The PC's card turned up below its place.
+bool IsPcCardShown(int position, const MatchController& match) {
+    const MyGame::MoveUnderWay& move = match.Move();
+    return move.PcCardShown() && position == MyGame::HandPosition(MyGame::Side::Pc, move.PcChosenPosition);
 }
 
-// How far below its place the position must be now.
 int ExpectedDrop(int position, const CardView& card, const MatchController& match, const BoardFacts& facts) {
-    if (IsPcHand(position)) {
-        return match.PcCardShown && position == MyGame::PcHandFirst + match.PcChosenPosition ? 10 : 0;
-    }
-    if (!IsTable(position)) return 0;
-    if (match.PcCaptureShown && card.visible && InCapture(match.PcCapture, card.identifier)) return -10;
+    if (IsPcHand(position)) return IsPcCardShown(position, match) ? 10 : 0;
+    if (!IsTablePosition(position)) return 0;
+    const MyGame::MoveUnderWay& move = match.Move();
+    if (move.PcCaptureShown() && card.visible && MyGame::NamesIdentifier(move.PcCapture, card.identifier)) return -10;
     return facts.marks.count(position) ? 10 : 0;
 }
 
 int ExpectedPicture(int position, const CardView& card, const MatchController& match) {
     if (position == MyGame::StockPosition) return CardBackPicture;
-    if (IsPcHand(position) && !(match.PcCardShown && position == MyGame::PcHandFirst + match.PcChosenPosition)) {
-        return CardBackPicture;
-    }
+    if (IsPcHand(position) && !IsPcCardShown(position, match)) return CardBackPicture;
     return MyGame::CardPicture(card.card);
 }
 
@@ -126,6 +114,25 @@ bool OneOf(const std::wstring& text, std::initializer_list<const wchar_t*> texts
     return false;
 }
 
+// The play button decides by its own caption: it must read "GIOCA" exactly in
+// the phases without a match under way. The score panel shows exactly while the
+// hand is over. No phase but Idle before a match is started.
+std::string CheckPhase(const BoardView& view, MyGame::MatchPhase phase, const BoardFacts& facts) {
+    using MyGame::MatchPhase;
+    const std::string name = "phase " + std::to_string(static_cast<int>(phase));
+    if ((phase == MatchPhase::Idle) == facts.matchStarted) {
+        return name + " with a match started " + std::to_string(facts.matchStarted);
+    }
+    const bool noMatch = phase == MatchPhase::Idle || phase == MatchPhase::MatchOver;
+    if (view.playButton != (noMatch ? L"GIOCA" : L"ABBANDONA")) {
+        return "play button \"" + KTUtility::Narrow(view.playButton) + "\" in " + name;
+    }
+    if (view.reportShown != (phase == MatchPhase::HandOver)) {
+        return "score panel shown " + std::to_string(view.reportShown) + " in " + name;
+    }
+    return "";
+}
+
 // The status line, the totals, the play button and the panel against the state
 // of the match.
 std::string CheckTexts(const BoardView& view, const MatchController& match, const BoardFacts& facts) {
@@ -136,24 +143,23 @@ std::string CheckTexts(const BoardView& view, const MatchController& match, cons
         view.playerTotal != KTUtility::Widen(KTUtility::Int64ToText(state.PlayerMatchPoints))) {
         return "totals " + KTUtility::Narrow(view.pcTotal) + " and " + KTUtility::Narrow(view.playerTotal);
     }
+    const std::string fault = CheckPhase(view, match.Phase(), facts);
+    if (!fault.empty()) return fault;
     if (!facts.matchStarted) {
-        if (!view.status.empty() || view.reportShown || view.playButton != L"GIOCA") return "not idle: " + status;
+        if (!view.status.empty()) return "not idle: " + status;
         return "";
     }
-    const bool handOver = !state.HandActive && view.reportShown;
-    const bool matchOver = !state.HandActive && !view.reportShown;
-    if (view.playButton != (matchOver ? L"GIOCA" : L"ABBANDONA")) {
-        return "play button \"" + KTUtility::Narrow(view.playButton) + "\" with status \"" + status + "\"";
-    }
+    const bool handOver = match.Phase() == MyGame::MatchPhase::HandOver;
+    const bool matchOver = match.Phase() == MyGame::MatchPhase::MatchOver;
     bool fits = false;
     if (handOver) {
         fits = view.status == L"Fine mano" && view.pcReportTitle.rfind(L"PC - Punti ", 0) == 0 &&
                view.playerReportTitle.rfind(L"Giocatore - Punti ", 0) == 0;
     } else if (matchOver) {
         fits = OneOf(view.status, {L"Hai vinto!!", L"Hai perso.."});
-    } else if (match.AwaitingTableChoice) {
-        fits = match.PlayerToMove && view.status == L"Selezionare le carte dal tavolo";
-    } else if (match.PlayerToMove) {
+    } else if (match.Move().AwaitingTableChoice()) {
+        fits = match.PlayerToMove() && view.status == L"Selezionare le carte dal tavolo";
+    } else if (match.PlayerToMove()) {
         fits = OneOf(view.status, {L"Tocca a te", L"Ora tocca a te", L"LURNA!! Ora tocca a te"});
     } else {
         fits = OneOf(view.status, {L"Tocca al pc", L"Ora tocca al PC", L"LURNA!! Ora tocca al PC"});
@@ -190,7 +196,7 @@ std::string CheckBoard(const BoardView& view, const MyGame::FormMain& form, cons
 std::string CheckIdle(const BoardView& view, const Places& places) {
     for (int position = 0; position < MyGame::PositionCount; ++position) {
         const CardView& card = view.cards[position];
-        const bool extra = position > MyGame::StockPosition;
+        const bool extra = MyGame::IsExtraTablePosition(position);
         if (card.visible == extra) return "position " + std::to_string(position) + " visible " + std::to_string(card.visible);
         if (card.box.left != places.card[position].x || card.box.top != places.card[position].y) {
             return "position " + std::to_string(position) + " out of its place";

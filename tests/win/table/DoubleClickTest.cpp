@@ -84,14 +84,14 @@ TEST(GameWindowDoubleClick, TheSecondPressOfADoubleClickOnContinuaPlaysNoCardAnd
     Sleep(100);
     ToolkitTest::Pump();
     EXPECT_EQ(PlayerCardsShown(form), 3);
-    EXPECT_TRUE(form.Match.PlayerToMove);
-    EXPECT_FALSE(form.Match.AwaitingTableChoice);
+    EXPECT_TRUE(form.Match.PlayerToMove());
+    EXPECT_FALSE(form.Match.Move().AwaitingTableChoice());
     EXPECT_EQ(TableTest::ReadBoard(form).status, L"Tocca a te");
     EXPECT_EQ(game.beeps, beeps);
 
     Sleep(GetDoubleClickTime() + 50);
     ClickAt(continueAt);
     ASSERT_TRUE(PumpUntil([&] {
-        return PlayerCardsShown(form) == 2 || !form.Match.PlayerToMove || form.Match.AwaitingTableChoice;
+        return PlayerCardsShown(form) == 2 || !form.Match.PlayerToMove() || form.Match.Move().AwaitingTableChoice();
     })) << "a press after the double-click time plays the card";
 }

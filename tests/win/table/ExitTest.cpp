@@ -57,25 +57,20 @@ void ExpectTheQuestion(const TableTest::Question& question, Route route) {
 // The turn state of the match, compared whole.
 struct TurnState {
     explicit TurnState(const MyGame::MatchController& match)
-        : handActive(match.State.HandActive), playerToMove(match.PlayerToMove), pcTickCount(match.PcTickCount),
-          pcCardShown(match.PcCardShown), pcCaptureShown(match.PcCaptureShown),
-          pcChosenPosition(match.PcChosenPosition), pcCapture(match.PcCapture), awaiting(match.AwaitingTableChoice),
-          pcPile(match.State.PcPile), playerPile(match.State.PlayerPile) {}
+        : phase(match.Phase()), pcTickCount(match.Move().PcTickCount), pcStepDone(match.Move().PcStepDone),
+          pcChosenPosition(match.Move().PcChosenPosition), pcCapture(match.Move().PcCapture),
+          playerOptions(match.Move().PlayerOptions), pcPile(match.State.PcPile), playerPile(match.State.PlayerPile) {}
     bool operator==(const TurnState& other) const {
-        return handActive == other.handActive && playerToMove == other.playerToMove &&
-               pcTickCount == other.pcTickCount && pcCardShown == other.pcCardShown &&
-               pcCaptureShown == other.pcCaptureShown && pcChosenPosition == other.pcChosenPosition &&
-               pcCapture == other.pcCapture && awaiting == other.awaiting && pcPile == other.pcPile &&
-               playerPile == other.playerPile;
+        return phase == other.phase && pcTickCount == other.pcTickCount && pcStepDone == other.pcStepDone &&
+               pcChosenPosition == other.pcChosenPosition && pcCapture == other.pcCapture &&
+               playerOptions == other.playerOptions && pcPile == other.pcPile && playerPile == other.playerPile;
     }
-    bool handActive;
-    bool playerToMove;
+    MyGame::MatchPhase phase;
     int pcTickCount;
-    bool pcCardShown;
-    bool pcCaptureShown;
+    MyGame::PcStep pcStepDone;
     int pcChosenPosition;
     std::string pcCapture;
-    bool awaiting;
+    MyGame::CaptureList playerOptions;
     MyGame::CardList pcPile;
     MyGame::CardList playerPile;
 };
@@ -84,10 +79,10 @@ struct TurnState {
 // turned up, the wait for the next step just begun.
 std::string PlayToThePcsCardShown(MatchDriver& driver, GameWindow& game) {
     std::string fault = driver.StartMatch(5);
-    while (fault.empty() && game.Form().Match.PlayerToMove) fault = driver.Advance();
+    while (fault.empty() && game.Form().Match.PlayerToMove()) fault = driver.Advance();
     if (fault.empty()) fault = driver.WaitForPcStep();
     if (fault.empty()) fault = driver.MakePcStep();
-    if (fault.empty() && !game.Form().Match.PcCardShown) fault = "the PC's card is not shown";
+    if (fault.empty() && !game.Form().Match.Move().PcCardShown()) fault = "the PC's card is not shown";
     return fault;
 }
 
@@ -97,13 +92,14 @@ std::string PlayToTheLastMoveOfTheHand(MatchDriver& driver, GameWindow& game) {
     const MyGame::MatchController& match = game.Form().Match;
     std::string fault = driver.StartMatch(9);
     while (fault.empty()) {
-        const bool lastMoveReady = match.State.HandActive && !match.PlayerToMove && match.State.CardsLeft == 0 &&
-                                   match.PcCardShown && (match.PcCaptureShown || match.PcCapture.empty()) &&
+        const MyGame::MoveUnderWay& move = match.Move();
+        const bool lastMoveReady = match.HandActive() && !match.PlayerToMove() && match.State.CardsLeft == 0 &&
+                                   move.PcCardShown() && (move.PcCaptureShown() || move.PcCapture.empty()) &&
                                    !game.Form().IsPositionShown(MyGame::PlayerHandFirst) &&
                                    !game.Form().IsPositionShown(MyGame::PlayerHandFirst + 1) &&
                                    !game.Form().IsPositionShown(MyGame::PlayerHandFirst + 2);
         if (lastMoveReady) return driver.WaitForPcStep();
-        if (!match.State.HandActive) return "the hand ended before its last move was seen";
+        if (!match.HandActive()) return "the hand ended before its last move was seen";
         fault = driver.Advance();
     }
     return fault;
@@ -136,7 +132,7 @@ TEST(GameWindowExit, NoInTheMiddleOfThePcsMoveLeavesTheMatchAsItWasAndTheMoveGoe
     ASSERT_EQ(PlayToThePcsCardShown(driver, game), "");
     const MyGame::MatchController& match = game.Form().Match;
     for (int i = 0; i < 17; ++i) game.Tick();
-    ASSERT_EQ(match.PcTickCount, 17);
+    ASSERT_EQ(match.Move().PcTickCount, 17);
 
     const Route routes[] = {Route::CloseButton, Route::ExitItem, Route::CloseBox};
     for (Route route : routes) {
@@ -157,7 +153,7 @@ TEST(GameWindowExit, NoInTheMiddleOfThePcsMoveLeavesTheMatchAsItWasAndTheMoveGoe
     const TableTest::BoardView waiting = TableTest::ReadBoard(game.Form());
     for (int i = 17; i < MyGame::PcWaitTicks; ++i) game.Tick();
     EXPECT_EQ(TableTest::Differences(waiting, TableTest::ReadBoard(game.Form())), std::vector<std::string>{});
-    ASSERT_EQ(match.PcTickCount, MyGame::PcWaitTicks);
+    ASSERT_EQ(match.Move().PcTickCount, MyGame::PcWaitTicks);
     ASSERT_EQ(driver.MakePcStep(), "");
     ASSERT_EQ(driver.PlayToEnd(), "");
     EXPECT_EQ(game.questions.size(), 3u);

@@ -21,6 +21,8 @@ namespace TableTest {
 
 namespace {
 
+using MyGame::IsPlayerHand;
+using MyGame::IsTablePosition;
 using MyGame::PlayerHandFirst;
 using MyGame::TablePositions;
 
@@ -28,14 +30,6 @@ using MyGame::TablePositions;
 // turn needs a hand card and at most a handful of table cards.
 constexpr int MaxPressesPerTurn = 2000;
 constexpr int MaxHandsPerMatch = 40;
-
-bool IsPlayerHand(int position) {
-    return position >= PlayerHandFirst && position < PlayerHandFirst + MyGame::HandSize;
-}
-
-bool IsTable(int position) {
-    return std::find(std::begin(TablePositions), std::end(TablePositions), position) != std::end(TablePositions);
-}
 
 std::multiset<MyGame::Card> Tail(const MyGame::CardList& pile, std::size_t from) {
     return std::multiset<MyGame::Card>(pile.begin() + static_cast<std::ptrdiff_t>(std::min(from, pile.size())),
@@ -61,6 +55,7 @@ std::string Join(const std::vector<std::string>& parts) {
 struct MatchDriver::Before {
     BoardView view;
     MyGame::GameState state;
+    MyGame::MatchPhase phase;
     bool playerToMove;
     int pcTickCount;
     bool pcCardShown;
@@ -79,9 +74,10 @@ MatchDriver::MatchDriver(GameWindow& game, Player player, unsigned choices)
 
 MatchDriver::Before MatchDriver::Take() const {
     const MyGame::MatchController& match = game_.Form().Match;
-    return Before{ReadBoard(game_.Form()), match.State, match.PlayerToMove, match.PcTickCount,
-                  match.PcCardShown, match.PcCaptureShown, match.PcChosenPosition, match.PcCapture,
-                  match.PlayerOptions, match.AwaitingTableChoice, match.PlayerChosenPosition,
+    const MyGame::MoveUnderWay& move = match.Move();
+    return Before{ReadBoard(game_.Form()), match.State, match.Phase(), match.PlayerToMove(), move.PcTickCount,
+                  move.PcCardShown(), move.PcCaptureShown(), move.PcChosenPosition, move.PcCapture,
+                  move.PlayerOptions, move.AwaitingTableChoice(), move.PlayerChosenPosition,
                   game_.sounds.size(), game_.beeps};
 }
 
@@ -103,7 +99,7 @@ std::string MatchDriver::Check(const std::string& event, const BoardView& view) 
 
 bool MatchDriver::MatchOver() const {
     const MyGame::FormMain& form = game_.Form();
-    return facts.matchStarted && !form.Match.State.HandActive && !IsWindowVisible(form.ReportPanel->windowHandle);
+    return facts.matchStarted && form.Match.Phase() == MyGame::MatchPhase::MatchOver;
 }
 
 std::string MatchDriver::StartMatch(unsigned seed) {
@@ -122,7 +118,7 @@ std::string MatchDriver::StartMatch(unsigned seed) {
     const MyGame::MatchController& match = game_.Form().Match;
     if (match.State.Deck != replay.Deck) return "the deal is not the seeded one" + Where("GIOCA");
     const BoardView view = ReadBoard(game_.Form());
-    if (view.status != L"Tocca a te" || !match.PlayerToMove || match.State.CardsLeft != 30) {
+    if (view.status != L"Tocca a te" || !match.PlayerToMove() || match.State.CardsLeft != 30) {
         return "a new match does not begin with the player" + Where("GIOCA");
     }
     return Check("GIOCA");
@@ -130,8 +126,8 @@ std::string MatchDriver::StartMatch(unsigned seed) {
 
 std::string MatchDriver::Advance() {
     const MyGame::MatchController& match = game_.Form().Match;
-    if (match.State.HandActive) return match.PlayerToMove ? PlayerMove() : MakePcStepAfterWait();
-    if (IsWindowVisible(game_.Form().ReportPanel->windowHandle)) return ContinueAfterHand();
+    if (match.HandActive()) return match.PlayerToMove() ? PlayerMove() : MakePcStepAfterWait();
+    if (match.Phase() == MyGame::MatchPhase::HandOver) return ContinueAfterHand();
     return "";
 }
 
@@ -160,10 +156,11 @@ std::string MatchDriver::Abandon() {
     facts.matchStarted = false;
     facts.marks.clear();
     const MyGame::MatchController& match = game_.Form().Match;
+    const MyGame::MoveUnderWay& move = match.Move();
     std::string fault = CheckIdle(ReadBoard(game_.Form()), places);
-    if (fault.empty() && (match.State.HandActive || match.PcCardShown || match.PcCaptureShown ||
-                          match.PcChosenPosition != -1 || !match.PcCapture.empty() ||
-                          !match.PlayerOptions.empty() || match.AwaitingTableChoice || match.PcTickCount != 0)) {
+    if (fault.empty() && (match.Phase() != MyGame::MatchPhase::Idle || move.PcCardShown() || move.PcCaptureShown() ||
+                          move.PcChosenPosition != -1 || !move.PcCapture.empty() || !move.PlayerOptions.empty() ||
+                          move.AwaitingTableChoice() || move.PcTickCount != 0)) {
         fault = "abandoning leaves a move under way";
     }
     if (fault.empty()) fault = Check("ABBANDONA");
@@ -175,7 +172,7 @@ std::string MatchDriver::Unchanged(const Before& before, const Before& after, co
     if (!changed.empty()) return what + " changed " + Join(changed) + Where(what);
     if (after.sounds != before.sounds) return what + " played a sound" + Where(what);
     if (after.awaiting != before.awaiting || after.playerOptions != before.playerOptions ||
-        after.playerToMove != before.playerToMove || after.state.HandActive != before.state.HandActive ||
+        after.playerToMove != before.playerToMove || after.phase != before.phase ||
         after.state.PcPile != before.state.PcPile || after.state.PlayerPile != before.state.PlayerPile ||
         after.pcCardShown != before.pcCardShown || after.pcCaptureShown != before.pcCaptureShown ||
         after.pcChosenPosition != before.pcChosenPosition || after.pcCapture != before.pcCapture) {
@@ -189,11 +186,11 @@ std::string MatchDriver::Unchanged(const Before& before, const Before& after, co
 // turns end without thousands of presses.
 int MatchDriver::RandomShownPosition() {
     const MyGame::MatchController& match = game_.Form().Match;
-    const bool preferUseful = match.State.HandActive && match.PlayerToMove && choices_() % 2 == 0;
+    const bool preferUseful = match.HandActive() && match.PlayerToMove() && choices_() % 2 == 0;
     std::vector<int> shown;
     for (int position = 0; position < MyGame::PositionCount; ++position) {
         if (!IsWindowVisible(game_.Form().CardPositions[position]->windowHandle)) continue;
-        const bool useful = match.AwaitingTableChoice ? IsTable(position) : IsPlayerHand(position);
+        const bool useful = match.Move().AwaitingTableChoice() ? IsTablePosition(position) : IsPlayerHand(position);
         if (!preferUseful || useful) shown.push_back(position);
     }
     if (shown.empty()) return -1;
@@ -207,14 +204,14 @@ std::string MatchDriver::QuietTicks(int count, const std::string& when) {
     for (int i = 0; i < count; ++i) game_.Tick();
     counts.ticks += count;
     std::string fault = Unchanged(before, Take(), "a tick " + when);
-    if (fault.empty() && game_.Form().Match.PcTickCount != 0) fault = "the PC counts ticks " + when + Where(when);
+    if (fault.empty() && game_.Form().Match.Move().PcTickCount != 0) fault = "the PC counts ticks " + when + Where(when);
     return fault;
 }
 
 std::string MatchDriver::PlayerMove() {
     MyGame::FormMain& form = game_.Form();
     if (player_ == Player::Random) {
-        for (int presses = 0; form.Match.State.HandActive && form.Match.PlayerToMove; ++presses) {
+        for (int presses = 0; form.Match.HandActive() && form.Match.PlayerToMove(); ++presses) {
             if (presses >= MaxPressesPerTurn) return "the player's turn never ends" + Where("random presses");
             const std::string fault = PressRandomCard();
             if (!fault.empty()) return fault;
@@ -223,12 +220,12 @@ std::string MatchDriver::PlayerMove() {
     }
     const MyGame::PcMove move = MyGame::ChooseMoveFromHand(form, PlayerHandFirst, -1);
     if (move.HandIndex < 0) return "the player has no card to play" + Where("the strategy");
-    std::string fault = PressChecked(PlayerHandFirst + move.HandIndex);
-    for (const std::string& token : KTUtility::Split(move.CaptureText, ";")) {
-        if (!fault.empty() || !form.Match.AwaitingTableChoice) break;
-        fault = PressChecked(MyGame::PositionOfIdentifier(form, KTUtility::TextToInt(token)));
+    std::string fault = PressChecked(MyGame::HandPosition(MyGame::Side::Player, move.HandIndex));
+    for (const MyGame::CaptureToken& token : MyGame::ParseCapture(move.CaptureText)) {
+        if (!fault.empty() || !form.Match.Move().AwaitingTableChoice()) break;
+        fault = PressChecked(MyGame::PositionNamed(form, token));
     }
-    if (fault.empty() && form.Match.State.HandActive && form.Match.PlayerToMove) {
+    if (fault.empty() && form.Match.HandActive() && form.Match.PlayerToMove()) {
         fault = "the presses of capture \"" + move.CaptureText + "\" do not make the move" + Where("the strategy");
     }
     return fault;
@@ -245,7 +242,7 @@ std::string MatchDriver::PressChecked(int position) {
     const int ticks = static_cast<int>(choices_() % 3);
     for (int i = 0; i < ticks; ++i) game_.Tick();
     counts.ticks += ticks;
-    if (game_.Form().Match.PcTickCount != 0) return "the PC counts ticks in the player's turn" + Where("a tick");
+    if (game_.Form().Match.Move().PcTickCount != 0) return "the PC counts ticks in the player's turn" + Where("a tick");
     return PressAt(position);
 }
 
@@ -268,11 +265,11 @@ std::string MatchDriver::PressAt(int position) {
 
 std::string MatchDriver::CheckPress(int position, const Before& before, const Before& after, bool canCapture) {
     const std::string what = "a press on position " + std::to_string(position);
-    const bool counted = before.state.HandActive && before.playerToMove &&
-                        (IsPlayerHand(position) ? !before.awaiting : IsTable(position) && before.awaiting);
+    const bool counted = before.playerToMove &&
+                        (IsPlayerHand(position) ? !before.awaiting : IsTablePosition(position) && before.awaiting);
     // A press that is refused beeps: a hand card while picking, a table card
     // that fits no open option. Nothing else beeps.
-    const bool refusedHandCard = before.state.HandActive && before.playerToMove && before.awaiting &&
+    const bool refusedHandCard = before.playerToMove && before.awaiting &&
                                  IsPlayerHand(position);
     const bool beeped = after.beeps != before.beeps;
     if (after.beeps - before.beeps > 1) return what + " beeped more than once" + Where(what);
@@ -317,7 +314,7 @@ std::string MatchDriver::CheckMove(bool byPlayer, MyGame::Card played, bool capt
     const std::size_t old = (byPlayer ? before.state.PlayerPile : before.state.PcPile).size();
     const int oldSweeps = byPlayer ? before.state.PlayerSweeps : before.state.PcSweeps;
     const int sweeps = byPlayer ? after.state.PlayerSweeps : after.state.PcSweeps;
-    const bool handOver = after.view.reportShown;
+    const bool handOver = after.phase == MyGame::MatchPhase::HandOver;
     const bool lurna = after.view.status.rfind(L"LURNA!! ", 0) == 0;
     std::set<int> marks;
     marks.swap(facts.marks);
@@ -389,10 +386,10 @@ std::string MatchDriver::CheckMove(bool byPlayer, MyGame::Card played, bool capt
         return "";
     }
     // The PC takes exactly the cards it raised, in the capture's order.
-    const std::vector<std::string> tokens = KTUtility::Split(pcCapture, ";");
+    const std::vector<MyGame::CaptureToken> tokens = MyGame::ParseCapture(pcCapture);
     if (tokens.size() != taken.size()) return what + " took other cards than \"" + pcCapture + "\"" + Where(what);
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const int position = MyGame::PositionOfIdentifier(game_.Form(), KTUtility::TextToInt(tokens[i]));
+        const int position = MyGame::PositionNamed(game_.Form(), tokens[i]);
         if (position < 0 || pile[old + 1 + i] != before.view.cards[position].card) {
             return what + " took other cards than \"" + pcCapture + "\"" + Where(what);
         }
@@ -401,8 +398,8 @@ std::string MatchDriver::CheckMove(bool byPlayer, MyGame::Card played, bool capt
 }
 
 std::string MatchDriver::WaitForPcStep() {
-    const MyGame::MatchController& match = game_.Form().Match;
-    if (match.PcTickCount != 0) return "the PC's wait starts at " + std::to_string(match.PcTickCount) + Where("");
+    const MyGame::MoveUnderWay& move = game_.Form().Match.Move();
+    if (move.PcTickCount != 0) return "the PC's wait starts at " + std::to_string(move.PcTickCount) + Where("");
     const Before before = Take();
     for (int tick = 1; tick <= MyGame::PcWaitTicks; ++tick) {
         game_.Tick();
@@ -419,14 +416,16 @@ std::string MatchDriver::WaitForPcStep() {
         }
     }
     counts.ticks += MyGame::PcWaitTicks;
-    if (match.PcTickCount != MyGame::PcWaitTicks) return "the PC counted " + std::to_string(match.PcTickCount) + Where("");
+    if (move.PcTickCount != MyGame::PcWaitTicks) {
+        return "the PC counted " + std::to_string(move.PcTickCount) + Where("");
+    }
     const std::vector<std::string> changed = Differences(before.view, ReadBoard(game_.Form()));
     if (!changed.empty()) return "the PC's wait changed " + Join(changed) + Where("the PC's wait");
     return "";
 }
 
 std::string MatchDriver::MakePcStep() {
-    const MyGame::MatchController& match = game_.Form().Match;
+    const MyGame::MoveUnderWay& move = game_.Form().Match.Move();
     const Before before = Take();
     game_.Tick();
     ++counts.ticks;
@@ -434,28 +433,28 @@ std::string MatchDriver::MakePcStep() {
     std::string fault;
     const std::vector<std::string> changed = Differences(before.view, after.view);
     if (!before.pcCardShown) {
-        const std::string card = "card " + std::to_string(match.PcChosenPosition);
-        if (!match.PcCardShown || match.PcTickCount != 0 || !before.view.cards[match.PcChosenPosition].visible ||
+        const std::string card = "card " + std::to_string(move.PcChosenPosition);
+        if (!move.PcCardShown() || move.PcTickCount != 0 || !before.view.cards[move.PcChosenPosition].visible ||
             changed != std::vector<std::string>{card + " box", card + " picture"}) {
             fault = "the PC's first step changed " + Join(changed);
         }
     } else if (!before.pcCaptureShown && !before.pcCapture.empty()) {
         std::vector<std::string> raised;
-        for (const std::string& token : KTUtility::Split(before.pcCapture, ";")) {
-            const int position = MyGame::PositionOfIdentifier(game_.Form(), KTUtility::TextToInt(token));
+        for (const MyGame::CaptureToken& token : MyGame::ParseCapture(before.pcCapture)) {
+            const int position = MyGame::PositionNamed(game_.Form(), token);
             raised.push_back("card " + std::to_string(position) + " box");
         }
         std::sort(raised.begin(), raised.end());
         std::vector<std::string> sorted = changed;
         std::sort(sorted.begin(), sorted.end());
-        if (!match.PcCaptureShown || match.PcTickCount != 0 || sorted != raised) {
+        if (!move.PcCaptureShown() || move.PcTickCount != 0 || sorted != raised) {
             fault = "the PC's second step changed " + Join(changed);
         }
     } else {
-        const int position = MyGame::PcHandFirst + before.pcChosenPosition;
+        const int position = MyGame::HandPosition(MyGame::Side::Pc, before.pcChosenPosition);
         fault = CheckMove(false, before.view.cards[position].card, !before.pcCapture.empty(), before, after,
                           before.pcCapture, -1);
-        if (fault.empty() && (match.PcChosenPosition != -1 || !match.PcCapture.empty() || match.PcCardShown)) {
+        if (fault.empty() && (move.PcChosenPosition != -1 || !move.PcCapture.empty() || move.PcCardShown())) {
             fault = "the PC's move is not cleared after it";
         }
     }
@@ -494,7 +493,7 @@ std::string MatchDriver::ContinueAfterHand() {
     if (!fault.empty() || MatchOver()) return fault;
     playerBeganHand_ = !playerBeganHand_;
     const BoardView view = ReadBoard(form);
-    if (form.Match.PlayerToMove != playerBeganHand_ || form.Match.State.CardsLeft != 30 ||
+    if (form.Match.PlayerToMove() != playerBeganHand_ || form.Match.State.CardsLeft != 30 ||
         view.status != (playerBeganHand_ ? L"Tocca a te" : L"Tocca al pc")) {
         return "the next hand is not begun by the other side" + Where("Continua");
     }

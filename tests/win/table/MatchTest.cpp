@@ -30,11 +30,11 @@ void Report(const char* player, const TableTest::DriverCounts& counts) {
 std::string PlayUntilAbandonMoment(GameWindow& game, MatchDriver& driver, unsigned moment) {
     const MyGame::MatchController& match = game.Form().Match;
     for (int events = 0; events < 100000 && !driver.MatchOver(); ++events) {
-        if (moment == 3 && match.PcCardShown) return "";
-        if (moment == 5 && match.AwaitingTableChoice) return "";
-        if (moment == 7 && !match.State.HandActive) return "";
+        if (moment == 3 && match.Move().PcCardShown()) return "";
+        if (moment == 5 && match.Move().AwaitingTableChoice()) return "";
+        if (moment == 7 && !match.HandActive()) return "";
         const std::string fault =
-            match.State.HandActive && match.PlayerToMove ? driver.PressRandomCard() : driver.Advance();
+            match.HandActive() && match.PlayerToMove() ? driver.PressRandomCard() : driver.Advance();
         if (!fault.empty()) return fault;
     }
     return "";

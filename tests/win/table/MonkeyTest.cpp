@@ -77,17 +77,6 @@ unsigned SeedFromEnvironment() {
     return value && *value ? static_cast<unsigned>(std::strtoul(value, nullptr, 10)) : DefaultSeed;
 }
 
-bool IsPlayerHand(int position) {
-    return position >= MyGame::PlayerHandFirst && position < MyGame::PlayerHandFirst + MyGame::HandSize;
-}
-
-bool IsTablePosition(int position) {
-    for (int table : MyGame::TablePositions) {
-        if (table == position) return true;
-    }
-    return false;
-}
-
 class Monkey {
 public:
     explicit Monkey(unsigned seed) : seed_(seed), random_(seed), driver_(game_, Player::Random, seed) {}
@@ -114,7 +103,7 @@ public:
 private:
     // What the tally compares before and after an event.
     struct Sample {
-        bool reportShown;
+        bool handOver;
         std::wstring status;
         int played;
     };
@@ -148,15 +137,15 @@ private:
         const bool matchOn = driver_.facts.matchStarted && !driver_.MatchOver();
         // Abandoning is rare, or no match would reach its end.
         choices.push_back({Kind::Play, matchOn ? 1 : 700});
-        if (match.State.HandActive && match.PlayerToMove) {
-            const bool picking = match.AwaitingTableChoice;
+        if (match.HandActive() && match.PlayerToMove()) {
+            const bool picking = match.Move().AwaitingTableChoice();
             choices.insert(choices.end(), {{Kind::HandPress, picking ? 60 : 700},
                                            {Kind::TablePress, picking ? 700 : 60}, {Kind::Ticks, 100}});
-        } else if (match.State.HandActive) {
+        } else if (match.HandActive()) {
             choices.insert(choices.end(), {{Kind::Ticks, 800}, {Kind::HandPress, 40}, {Kind::TablePress, 40}});
         } else {
             choices.push_back({Kind::Ticks, 100});
-            if (IsWindowVisible(Form().ReportPanel->windowHandle)) choices.push_back({Kind::Continue, 600});
+            if (match.Phase() == MyGame::MatchPhase::HandOver) choices.push_back({Kind::Continue, 600});
         }
         return choices;
     }
@@ -175,10 +164,10 @@ private:
 
     std::string Send(Kind kind) {
         switch (kind) {
-            case Kind::HandPress: return PressCard(IsPlayerHand, "a hand card");
-            case Kind::TablePress: return PressCard(IsTablePosition, "a table card");
+            case Kind::HandPress: return PressCard(MyGame::IsPlayerHand, "a hand card");
+            case Kind::TablePress: return PressCard(MyGame::IsTablePosition, "a table card");
             case Kind::PcCardPress:
-                return PressCard([](int position) { return position < MyGame::PlayerHandFirst; }, "a PC's card");
+                return PressCard(MyGame::IsPcHand, "a PC's card");
             case Kind::StockPress:
                 return PressCard([](int position) { return position == MyGame::StockPosition; }, "the stock");
             case Kind::OtherPress: return PressOther();
@@ -244,7 +233,7 @@ private:
             {form.PcTotalCell->windowHandle, "the PC's total"}, {form.PlayerLabel->windowHandle, "the player's label"},
             {form.PlayerTotalCell->windowHandle, "the player's total"}, {form.TitleImage->windowHandle, "the banner"},
             {game_.Window(), "the table's background"}};
-        if (IsWindowVisible(form.ReportPanel->windowHandle)) {
+        if (form.Match.Phase() == MyGame::MatchPhase::HandOver) {
             parts.insert(parts.end(), {{form.ReportPanel->windowHandle, "the score panel"},
                                        {form.ReportHeading->windowHandle, "the score panel's heading"},
                                        {form.PcReportTitle->windowHandle, "the PC's score title"},
@@ -422,7 +411,7 @@ private:
         if (!IsWindow(game_.Window()) || !IsWindowVisible(game_.Window())) return "the game window is gone";
         const bool modalOpen = AboutOpen() || RulesOpen();
         if ((IsWindowEnabled(game_.Window()) != FALSE) == modalOpen) return "the window's enabling is wrong";
-        const int ticks = Form().Match.PcTickCount;
+        const int ticks = Form().Match.Move().PcTickCount;
         if (ticks < 0 || ticks > MyGame::PcWaitTicks) return "the PC counted " + std::to_string(ticks) + " ticks";
         return "";
     }
@@ -433,20 +422,20 @@ private:
         const MyGame::GameState& state = Form().Match.State;
         int inHands = 0;
         for (int position = 0; position < MyGame::PositionCount; ++position) {
-            if (!IsTablePosition(position) && position != MyGame::StockPosition && Form().IsPositionShown(position)) ++inHands;
+            if (MyGame::IsHandPosition(position) && Form().IsPositionShown(position)) ++inHands;
         }
         return MyGame::DeckSize - state.CardsLeft - 4 - inHands;
     }
 
     Sample Take() {
-        return Sample{IsWindowVisible(Form().ReportPanel->windowHandle) != FALSE,
+        return Sample{Form().Match.Phase() == MyGame::MatchPhase::HandOver,
                       ToolkitTest::WindowText(Form().StatusCell->windowHandle),
                       driver_.facts.matchStarted ? Played() : 0};
     }
 
     void Count(const Sample& before, const Sample& after) {
         if (after.played > before.played) tally.moves += after.played - before.played;
-        if (after.reportShown && !before.reportShown) ++tally.handsEnded;
+        if (after.handOver && !before.handOver) ++tally.handsEnded;
         if (after.status != before.status) {
             if (after.status == L"Hai vinto!!") ++tally.won;
             if (after.status == L"Hai perso..") ++tally.lost;

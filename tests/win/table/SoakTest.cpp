@@ -91,10 +91,10 @@ void PlayStrategyMove(GameWindow& game) {
     MyGame::FormMain& form = game.Form();
     const MyGame::PcMove move = MyGame::ChooseMoveFromHand(form, MyGame::PlayerHandFirst, -1);
     if (move.HandIndex < 0) return;
-    game.Press(MyGame::PlayerHandFirst + move.HandIndex);
-    for (const std::string& token : KTUtility::Split(move.CaptureText, ";")) {
-        if (!form.Match.AwaitingTableChoice) break;
-        game.Press(MyGame::PositionOfIdentifier(form, KTUtility::TextToInt(token)));
+    game.Press(MyGame::HandPosition(MyGame::Side::Player, move.HandIndex));
+    for (const MyGame::CaptureToken& token : MyGame::ParseCapture(move.CaptureText)) {
+        if (!form.Match.Move().AwaitingTableChoice()) break;
+        game.Press(MyGame::PositionNamed(form, token));
     }
 }
 
@@ -111,13 +111,13 @@ std::string PlayMatch(GameWindow& game, unsigned seed) {
     bool panelPainted = false;
     for (long events = 0;; ++events) {
         if (events > MaxEventsPerMatch) return "the match does not end";
-        if (match.State.HandActive) {
-            if (match.PlayerToMove) {
+        if (match.HandActive()) {
+            if (match.PlayerToMove()) {
                 PlayStrategyMove(game);
             } else {
                 game.Tick();
             }
-        } else if (IsWindowVisible(form.ReportPanel->windowHandle)) {
+        } else if (match.Phase() == MyGame::MatchPhase::HandOver) {
             if (!panelPainted) ToolkitTest::Pump();
             panelPainted = true;
             game.Click(*form.ContinueButton);
