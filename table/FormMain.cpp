@@ -1,5 +1,6 @@
 #include "table/FormMain.h"
 
+#include "app/ResourceIds.h"
 #include "game/Deal.h"
 #include "table/TableLayout.h"
 #include "toolkit/Button.h"
@@ -20,7 +21,6 @@ namespace MyGame {
 
 namespace {
 
-constexpr int ProgramIcon = 1005;
 constexpr COLORREF PlayButtonText = 0xFFFFFF;
 constexpr COLORREF PlayButtonBack = 0x0000FF;  // red, as a COLORREF
 constexpr COLORREF ControlText = 0x000000;
@@ -57,10 +57,10 @@ FormMain::FormMain(HINSTANCE instance, const std::string& title)
     SetBackColor(TableGreen);
     // Only stored before the window exists: Create gives it to the window
     // class, whose big icon is the one the taskbar and Alt+Tab show.
-    SetIcon(ProgramIcon);
+    SetIcon(LURNA_PROGRAM_ICON);
     // Builds the table inside the window's creation and shows the window.
     Create();
-    SetIcon(ProgramIcon);
+    SetIcon(LURNA_PROGRAM_ICON);
     // The table is laid out for this client area. The window was made at about
     // its size already; the frame and the menu bar of the running system may
     // still differ from the computed ones.

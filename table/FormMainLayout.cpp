@@ -3,6 +3,7 @@
 // the messages of unknown windows to the element made last.
 #include "table/FormMain.h"
 
+#include "app/ResourceIds.h"
 #include "table/TableLayout.h"
 #include "toolkit/Button.h"
 #include "toolkit/CellControl.h"
@@ -19,7 +20,6 @@ namespace MyGame {
 
 namespace {
 
-constexpr int TitlePicture = 1007;
 constexpr int ReportWidth = 300;
 constexpr int ReportTop = 110;
 constexpr int ReportLineStep = 18;
@@ -85,7 +85,7 @@ void FormMain::BuildTable() {
     const int clientWidth = FormWidth;
     const int clientHeight = FormHeight;
 
-    TitleImage = std::make_unique<KTUtility::Image>(this, TitlePicture);
+    TitleImage = std::make_unique<KTUtility::Image>(this, LURNA_TITLE_PICTURE);
     TitleImage->SetSize(200, 60);
     TitleImage->SetPosition(RowLeft, 10);
     TitleImage->Create();
