@@ -25,35 +25,32 @@ void ForwardCommand(GUIElement* element) {
 }  // namespace
 
 FormText::FormText(Form* ownerForm, int clientWidth, int clientHeight)
-    : ModalForm(ownerForm, clientWidth, clientHeight) {
-    // Large enough to read at length.
-    font = new FontDescription("Arial", 16);
+    : ModalForm(ownerForm, clientWidth, clientHeight),
+      // Large enough to read at length.
+      bodyFont(std::make_unique<FontDescription>("Arial", 16)) {
+    font = bodyFont.get();
     onCreate = ForwardCreate;
 }
 
 FormText::~FormText() {
     DestroyModalWindow();
-    delete textBox;
-    delete okButton;
-    delete font;
-    font = nullptr;
 }
 
 void FormText::BuildContents() {
     const int buttonTop = fixedClientHeight - kButtonBottomGap;
 
-    textBox = new TextBox(this, bodyText);
+    textBox = std::make_unique<TextBox>(this, bodyText);
     textBox->SetSize(fixedClientWidth - 2 * kMargin, buttonTop - 2 * kMargin);
     textBox->SetPosition(kMargin, kMargin);
     textBox->multiLine = true;
     textBox->readOnly = true;
     textBox->verticalBar = true;
     textBox->wordWrap = true;
-    textBox->font = font;
+    textBox->font = bodyFont.get();
     textBox->onKeyPress = ForwardKey;
     textBox->Create();
 
-    okButton = new Button(this, "OK");
+    okButton = std::make_unique<Button>(this, "OK");
     okButton->SetSize(kButtonWidth, kButtonHeight);
     okButton->SetPosition((fixedClientWidth - kButtonWidth) / 2, buttonTop);
     okButton->commandHandler = ForwardCommand;

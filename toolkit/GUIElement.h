@@ -89,6 +89,9 @@ public:
     // The class registered for this element's window alone (every form and
     // panel has one); 0 when none.
     ATOM classAtom = 0;
+    // Not owned: the form that builds the element keeps the description (the
+    // game window and the ready-made forms declare their fonts before their
+    // parts), so it outlives every element that shows it.
     FontDescription* font = nullptr;
     int width = 100;
     int height = 50;
