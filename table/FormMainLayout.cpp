@@ -24,48 +24,6 @@ constexpr int ReportWidth = 300;
 constexpr int ReportTop = 110;
 constexpr int ReportLineStep = 18;
 
-POINT OnScreen(HWND window, int atX, int atY) {
-    POINT at{atX, atY};
-    ClientToScreen(window, &at);
-    return at;
-}
-
-int ForwardCardPress(KTUtility::GUIElement* element, HWND window, int atX, int atY) {
-    auto* form = dynamic_cast<FormMain*>(element->parent);
-    if (form && !form->IsRestOfClosingClick(OnScreen(window, atX, atY))) form->OnCardClicked(element);
-    return 0;
-}
-
-// "Continua" sits in the score panel.
-int ForwardContinuePress(KTUtility::GUIElement* element, HWND window, int atX, int atY) {
-    if (auto* form = dynamic_cast<FormMain*>(element->parent->parent)) {
-        form->OnContinuePressed(OnScreen(window, atX, atY));
-    }
-    return 0;
-}
-
-// "Continua" sits in the score panel, the other buttons on the form.
-void ForwardButton(KTUtility::GUIElement* element) {
-    auto* button = dynamic_cast<KTUtility::Button*>(element);
-    if (!button || !button->parent) return;
-    auto* form = dynamic_cast<FormMain*>(button->parent);
-    if (!form) form = dynamic_cast<FormMain*>(button->parent->parent);
-    if (form) form->OnButtonCommand(button);
-}
-
-void ForwardMenu(KTUtility::GUIElement* element) {
-    for (KTUtility::GUIElement* level = element->parent; level; level = level->parent) {
-        if (auto* form = dynamic_cast<FormMain*>(level)) {
-            form->OnMenuCommand(dynamic_cast<KTUtility::SubMenu*>(element));
-            return;
-        }
-    }
-}
-
-void ForwardTick(KTUtility::Timer* timer) {
-    if (auto* form = dynamic_cast<FormMain*>(timer->parent)) form->OnTurnTimer();
-}
-
 // Keeps a window from painting over the windows lying on it: the extra table
 // places over the table row, the score panel over the cards and the status line.
 void ClipSiblings(HWND window) {
@@ -96,7 +54,7 @@ void FormMain::BuildTable() {
     BuildReportPanel(clientWidth);
 
     TurnTimer = std::make_unique<KTUtility::Timer>(this);
-    TurnTimer->tickHandler = ForwardTick;
+    TurnTimer->tickHandler = &FormMain::ForwardTick;
     TurnTimer->Start();
 }
 
@@ -108,13 +66,14 @@ void FormMain::BuildMenu() {
     GuideItem = std::make_unique<KTUtility::SubMenu>(HelpMenu.get(), "&Guida");
     HomeItem = std::make_unique<KTUtility::SubMenu>(HelpMenu.get(), "&Home");
     for (KTUtility::SubMenu* item : {ExitItem.get(), GuideItem.get(), HomeItem.get()}) {
-        item->commandHandler = ForwardMenu;
+        item->commandHandler = &FormMain::ForwardMenu;
     }
     MainMenu->Create();
 }
 
-KTUtility::CellControl* FormMain::MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& caption) {
-    auto* cell = new KTUtility::CellControl(this);
+std::unique_ptr<KTUtility::CellControl> FormMain::MakeTotalsCell(int atX, int atY, bool isLabel,
+                                                                const std::string& caption) {
+    auto cell = std::make_unique<KTUtility::CellControl>(this);
     if (isLabel) {
         cell->SetSize(90, 22);
         cell->SetBackColor(TableGreen);
@@ -132,10 +91,10 @@ KTUtility::CellControl* FormMain::MakeTotalsCell(int atX, int atY, bool isLabel,
 }
 
 void FormMain::BuildTotals() {
-    PcLabel.reset(MakeTotalsCell(298, 10, true, "PC:"));
-    PcTotalCell.reset(MakeTotalsCell(388, 10, false, "0"));
-    PlayerLabel.reset(MakeTotalsCell(298, 35, true, "Giocatore:"));
-    PlayerTotalCell.reset(MakeTotalsCell(388, 35, false, "0"));
+    PcLabel = MakeTotalsCell(298, 10, true, "PC:");
+    PcTotalCell = MakeTotalsCell(388, 10, false, "0");
+    PlayerLabel = MakeTotalsCell(298, 35, true, "Giocatore:");
+    PlayerTotalCell = MakeTotalsCell(388, 35, false, "0");
 }
 
 void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
@@ -161,7 +120,7 @@ void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
         auto card = std::make_unique<KTUtility::Image>(this, CardBackPicture);
         card->SetSize(CardWidth, CardHeight);
         card->SetPosition(places_[position].x, places_[position].y);
-        card->onLeftButtonDown = ForwardCardPress;
+        card->onLeftButtonDown = &FormMain::ForwardCardPress;
         card->Create();
         ClipSiblings(card->windowHandle);
         CardPositions[position] = std::move(card);
@@ -174,22 +133,22 @@ void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
     }
 }
 
-KTUtility::Button* FormMain::MakeFormButton(const std::string& caption, int atX, int atY) {
-    auto* button = new KTUtility::Button(this, caption);
+std::unique_ptr<KTUtility::Button> FormMain::MakeFormButton(const std::string& caption, int atX, int atY) {
+    auto button = std::make_unique<KTUtility::Button>(this, caption);
     button->ownerDrawn = true;
     button->SetSize(ButtonWidth, ButtonHeight);
     button->SetPosition(atX, atY);
-    button->commandHandler = ForwardButton;
+    button->commandHandler = &FormMain::ForwardButton;
     return button;
 }
 
 void FormMain::BuildButtons(int clientWidth) {
     const int x = clientWidth - ButtonsFromRight;
-    InfoButton.reset(MakeFormButton("Info", x, 70));
+    InfoButton = MakeFormButton("Info", x, 70);
     InfoButton->Create();
-    CloseButton.reset(MakeFormButton("Chiudi", x, 120));
+    CloseButton = MakeFormButton("Chiudi", x, 120);
     CloseButton->Create();
-    PlayButton.reset(MakeFormButton("GIOCA", x, 20));
+    PlayButton = MakeFormButton("GIOCA", x, 20);
     PlayButton->SetHandCursor(true);
     PlayButton->Create();
 }
@@ -256,8 +215,8 @@ void FormMain::BuildReportPanel(int clientWidth) {
     ContinueButton = std::make_unique<KTUtility::Button>(ReportPanel.get(), "Continua");
     ContinueButton->SetSize(ButtonWidth, ButtonHeight);
     ContinueButton->SetPosition(190, 250);
-    ContinueButton->commandHandler = ForwardButton;
-    ContinueButton->onLeftButtonDown = ForwardContinuePress;
+    ContinueButton->commandHandler = &FormMain::ForwardButton;
+    ContinueButton->onLeftButtonDown = &FormMain::ForwardContinuePress;
     ContinueButton->font = FormFont.get();
     ContinueButton->Create();
 
