@@ -78,7 +78,7 @@ std::unique_ptr<KTUtility::CellControl> FormMain::MakeTotalsCell(int atX, int at
         cell->SetSize(90, 22);
         cell->SetBackColor(TableGreen);
         cell->textColor = White;
-        cell->textAlignment = KTUtility::AlignLeft;
+        cell->textAlignment = KTUtility::TextAlignment::Left;
     } else {
         cell->SetSize(50, 22);
         cell->border = true;
@@ -168,7 +168,7 @@ void FormMain::MakeReportColumn(std::unique_ptr<KTUtility::CellControl>& title,
                                 std::unique_ptr<KTUtility::Label> (&lines)[ReportLineCount], int top) {
     title = std::make_unique<KTUtility::CellControl>(ReportPanel.get());
     title->SetText(std::string("title"));
-    title->textAlignment = KTUtility::AlignLeft;
+    title->textAlignment = KTUtility::TextAlignment::Left;
     title->SetBackColor(White);
     title->textColor = Black;
     title->SetSize(200, 18);

@@ -14,9 +14,9 @@ namespace KTUtility {
 
 namespace {
 
-constexpr int kClientWidth = 600;
-constexpr int kClientHeight = 300;
-constexpr COLORREF kLinkColor = 0xFF0000;  // blue
+constexpr int ClientWidth = 600;
+constexpr int ClientHeight = 300;
+constexpr COLORREF LinkColor = 0xFF0000;  // blue
 
 // The About form that holds the element: itself, its parent, or further up
 // (the picture sits in a panel).
@@ -55,7 +55,7 @@ AboutLayout AboutLayout::For(int clientWidth, int clientHeight, int pictureWidth
 }
 
 FormAbout::FormAbout(Form* ownerForm)
-    : ModalForm(ownerForm, kClientWidth, kClientHeight),
+    : ModalForm(ownerForm, ClientWidth, ClientHeight),
       bodyFont(std::make_unique<FontDescription>("Arial", 14)),
       titleFont(std::make_unique<FontDescription>("Arial", 16)),
       linkFont(std::make_unique<FontDescription>("Arial", 16)) {
@@ -71,8 +71,8 @@ FormAbout::~FormAbout() {
 }
 
 void FormAbout::BuildContents() {
-    int clientWidth = kClientWidth;
-    int clientHeight = kClientHeight;
+    int clientWidth = ClientWidth;
+    int clientHeight = ClientHeight;
     RECT client{};
     if (windowHandle && GetClientRect(windowHandle, &client)) {
         clientWidth = width = client.right;
@@ -132,8 +132,8 @@ void FormAbout::BuildContents() {
 
 std::unique_ptr<CellControl> FormAbout::MakeLink(const std::string& target, int atX, int atY) {
     auto link = std::make_unique<CellControl>(this);
-    link->SetTextColor(kLinkColor);
-    link->SetTextAlignment(AlignLeft);
+    link->SetTextColor(LinkColor);
+    link->SetTextAlignment(TextAlignment::Left);
     link->SetText(target);
     link->SetHandCursor(true);
     link->onLeftButtonDown = ForwardLinkClick;

@@ -8,11 +8,11 @@ namespace KTUtility {
 
 namespace {
 
-constexpr int kMargin = 10;
-constexpr int kButtonWidth = 80;
-constexpr int kButtonHeight = 25;
+constexpr int Margin = 10;
+constexpr int ButtonWidth = 80;
+constexpr int ButtonHeight = 25;
 // From the button's top to the client's bottom edge.
-constexpr int kButtonBottomGap = 37;
+constexpr int ButtonBottomGap = 37;
 
 void ForwardCreate(GUIElement* element, HWND) {
     if (auto* form = dynamic_cast<FormText*>(element)) form->BuildContents();
@@ -37,11 +37,11 @@ FormText::~FormText() {
 }
 
 void FormText::BuildContents() {
-    const int buttonTop = fixedClientHeight - kButtonBottomGap;
+    const int buttonTop = fixedClientHeight - ButtonBottomGap;
 
     textBox = std::make_unique<TextBox>(this, bodyText);
-    textBox->SetSize(fixedClientWidth - 2 * kMargin, buttonTop - 2 * kMargin);
-    textBox->SetPosition(kMargin, kMargin);
+    textBox->SetSize(fixedClientWidth - 2 * Margin, buttonTop - 2 * Margin);
+    textBox->SetPosition(Margin, Margin);
     textBox->multiLine = true;
     textBox->readOnly = true;
     textBox->verticalBar = true;
@@ -51,8 +51,8 @@ void FormText::BuildContents() {
     textBox->Create();
 
     okButton = std::make_unique<Button>(this, "OK");
-    okButton->SetSize(kButtonWidth, kButtonHeight);
-    okButton->SetPosition((fixedClientWidth - kButtonWidth) / 2, buttonTop);
+    okButton->SetSize(ButtonWidth, ButtonHeight);
+    okButton->SetPosition((fixedClientWidth - ButtonWidth) / 2, buttonTop);
     okButton->commandHandler = ForwardCommand;
     okButton->onKeyPress = ForwardKey;
     okButton->Create();
