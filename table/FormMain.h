@@ -61,11 +61,11 @@ public:
     void ReturnToPlace(int position) override;
     void MoveFromPlace(int position, int offsetY) override;
     void SetPositionCursor(int position, bool on) override;
-    void SetStatusText(const std::string& text) override;
+    void SetStatusText(const std::string& status) override;
     void SetTotals(const std::string& pcTotal, const std::string& playerTotal) override;
     void ShowReport(const HandReport& report) override;
     void HideReport() override;
-    void SetPlayButtonText(const std::string& text) override;
+    void SetPlayButtonText(const std::string& buttonText) override;
     void PlaySoundResource(int resource) override;
     void Beep() override;
 
@@ -149,8 +149,8 @@ private:
     void BuildButtons(int clientWidth);
     void BuildStatus(int clientWidth, int clientHeight);
     void BuildReportPanel(int clientWidth);
-    std::unique_ptr<KTUtility::CellControl> MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& caption);
-    std::unique_ptr<KTUtility::Button> MakeFormButton(const std::string& caption, int atX, int atY);
+    std::unique_ptr<KTUtility::CellControl> MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& cellText);
+    std::unique_ptr<KTUtility::Button> MakeFormButton(const std::string& buttonText, int atX, int atY);
     void MakeReportColumn(std::unique_ptr<KTUtility::CellControl>& title,
                           std::unique_ptr<KTUtility::Label> (&lines)[ReportLineCount], int top);
     void ShowAbout();

@@ -74,8 +74,8 @@ void FormMain::SetPositionCursor(int position, bool on) {
     CardPositions[position]->SetHandCursor(on);
 }
 
-void FormMain::SetStatusText(const std::string& text) {
-    StatusCell->SetText(text);
+void FormMain::SetStatusText(const std::string& status) {
+    StatusCell->SetText(status);
 }
 
 void FormMain::SetTotals(const std::string& pcTotal, const std::string& playerTotal) {
@@ -93,8 +93,8 @@ void FormMain::HideReport() {
     HideElement(*ReportPanel);
 }
 
-void FormMain::SetPlayButtonText(const std::string& text) {
-    PlayButton->SetText(text);
+void FormMain::SetPlayButtonText(const std::string& buttonText) {
+    PlayButton->SetText(buttonText);
 }
 
 void FormMain::PlaySoundResource(int resource) {

@@ -72,7 +72,7 @@ void FormMain::BuildMenu() {
 }
 
 std::unique_ptr<KTUtility::CellControl> FormMain::MakeTotalsCell(int atX, int atY, bool isLabel,
-                                                                const std::string& caption) {
+                                                                const std::string& cellText) {
     auto cell = std::make_unique<KTUtility::CellControl>(this);
     if (isLabel) {
         cell->SetSize(90, 22);
@@ -85,7 +85,7 @@ std::unique_ptr<KTUtility::CellControl> FormMain::MakeTotalsCell(int atX, int at
     }
     cell->SetPosition(atX, atY);
     cell->font = FormFont.get();
-    cell->SetText(caption);
+    cell->SetText(cellText);
     cell->Create();
     return cell;
 }
@@ -106,7 +106,7 @@ void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
         places_[PlayerHandFirst + i] = POINT{playerHandX + CardStep * i, clientHeight - PlayerHandFromBottom};
     }
     int k = 0;
-    for (int x = RowLeft; x < TableRowEnd; x += CardStep) places_[TablePositions[k++]] = POINT{x, tableRowY};
+    for (int left = RowLeft; left < TableRowEnd; left += CardStep) places_[TablePositions[k++]] = POINT{left, tableRowY};
     for (int extra = 0; k < TableSize; ++k, ++extra) {
         places_[TablePositions[k]] = POINT{RowLeft + CardStep * extra, tableRowY + ExtraRowDrop};
     }
@@ -133,8 +133,8 @@ void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
     }
 }
 
-std::unique_ptr<KTUtility::Button> FormMain::MakeFormButton(const std::string& caption, int atX, int atY) {
-    auto button = std::make_unique<KTUtility::Button>(this, caption);
+std::unique_ptr<KTUtility::Button> FormMain::MakeFormButton(const std::string& buttonText, int atX, int atY) {
+    auto button = std::make_unique<KTUtility::Button>(this, buttonText);
     button->ownerDrawn = true;
     button->SetSize(ButtonWidth, ButtonHeight);
     button->SetPosition(atX, atY);
@@ -143,12 +143,12 @@ std::unique_ptr<KTUtility::Button> FormMain::MakeFormButton(const std::string& c
 }
 
 void FormMain::BuildButtons(int clientWidth) {
-    const int x = clientWidth - ButtonsFromRight;
-    InfoButton = MakeFormButton("Info", x, 70);
+    const int left = clientWidth - ButtonsFromRight;
+    InfoButton = MakeFormButton("Info", left, 70);
     InfoButton->Create();
-    CloseButton = MakeFormButton("Chiudi", x, 120);
+    CloseButton = MakeFormButton("Chiudi", left, 120);
     CloseButton->Create();
-    PlayButton = MakeFormButton("GIOCA", x, 20);
+    PlayButton = MakeFormButton("GIOCA", left, 20);
     PlayButton->SetHandCursor(true);
     PlayButton->Create();
 }

@@ -223,7 +223,7 @@ TEST(GameWindowCommands, GuideShowsTheRulesOverTheDisabledGameUntilOkEnterEscape
         void (*close)(KTUtility::FormText& rules, GameWindow& game);
     };
     const Close closes[] = {
-        {"OK", [](KTUtility::FormText& rules, GameWindow& game) { game.Click(*rules.okButton); }},
+        {"OK", [](KTUtility::FormText& rules, GameWindow& window) { window.Click(*rules.okButton); }},
         {"Enter", [](KTUtility::FormText& rules, GameWindow&) {
              SendMessageW(rules.textBox->windowHandle, WM_CHAR, VK_RETURN, 0);
          }},
