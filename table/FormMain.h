@@ -44,7 +44,8 @@ public:
     // Builds and shows the window with the table laid out in it and the turn
     // timer running.
     FormMain(HINSTANCE instance, const std::string& title);
-    // Asks nothing: the window closes without the exit question.
+    // Destroys the window first, as Form asks of every form, then frees the
+    // parts in the reverse of their declaration. Asks nothing: no exit question.
     ~FormMain() override;
 
     void OnPaint() override;

@@ -14,6 +14,8 @@
 #include "toolkit/SubMenu.h"
 #include "toolkit/Timer.h"
 
+#include <utility>
+
 namespace MyGame {
 
 namespace {
@@ -136,7 +138,7 @@ void FormMain::ShowAbout() {
     // inside one of the earlier form's own handlers (a link whose shell call
     // waits), which must find its form alive when it returns. The message loop
     // frees it between two messages once it is closed.
-    if (AboutForm) KTUtility::RetireElement(AboutForm.release());
+    if (AboutForm) KTUtility::RetireElement(std::move(AboutForm));
     AboutForm = std::make_unique<KTUtility::FormAbout>(this);
     KTUtility::FormAbout& about = *AboutForm;
     about.pictureResource = AboutPicture;
@@ -153,7 +155,7 @@ void FormMain::ShowAbout() {
 
 void FormMain::ShowRules() {
     // Retired, never freed here, for the same reasons as an About form.
-    if (RulesForm) KTUtility::RetireElement(RulesForm.release());
+    if (RulesForm) KTUtility::RetireElement(std::move(RulesForm));
     RulesForm = std::make_unique<KTUtility::FormText>(this, RulesClientWidth, RulesClientHeight);
     RulesForm->SetText(std::string(RulesCaption));
     RulesForm->bodyText = RulesText;
