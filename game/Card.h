@@ -1,6 +1,8 @@
 // The forty cards of the Italian deck and the list they are kept in.
 #pragma once
 
+#include "app/ResourceIds.h"
+
 #include <vector>
 
 namespace MyGame {
@@ -18,7 +20,7 @@ constexpr Card NoCard = 0;
 // The seven of coins.
 constexpr Card Settebello = 7;
 // Bitmap resource of the card back; a face is this plus the card's number.
-constexpr int CardBackPicture = 1100;
+constexpr int CardBackPicture = LURNA_CARD_BACK_PICTURE;
 
 // The suits in the order of the cards' numbers.
 enum class Suit { Coins, Cups, Swords, Clubs };

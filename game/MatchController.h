@@ -7,6 +7,7 @@
 // and the PC's steps in PcTurn.cpp.
 #pragma once
 
+#include "app/ResourceIds.h"
 #include "game/Board.h"
 #include "game/Captures.h"
 #include "game/Deal.h"
@@ -17,8 +18,8 @@
 namespace MyGame {
 
 // The player's sweep and the player's win; the PC's sweep and the player's loss.
-constexpr int PlayerSound = 1009;
-constexpr int PcSound = 1010;
+constexpr int PlayerSound = LURNA_PLAYER_SOUND;
+constexpr int PcSound = LURNA_PC_SOUND;
 // The PC carries out a step on the tick that brings PcTickCount above this.
 constexpr int PcWaitTicks = 40;
 // The PC's chosen card waits this far below its place in the hand row, the cards

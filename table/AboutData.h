@@ -1,17 +1,21 @@
 // What the game window tells about itself: the window title and the About
-// form take their texts from here. The web site is under a reserved domain, so
-// no real third party is named.
+// form take their texts from here. The name, the version, the rights line and
+// the web address are those of app/Version.h, which the resources and the
+// packages share.
 #pragma once
+
+#include "app/ResourceIds.h"
+#include "app/Version.h"
 
 namespace MyGame {
 
-constexpr char ProductName[] = "LurnaGame";
-constexpr char ProductVersion[] = "1.2.0.0";
-constexpr char RightsLine[] = "(C) 2026 LurnaGame";
+constexpr char ProductName[] = LURNA_PRODUCT_NAME;
+constexpr char ProductVersion[] = LURNA_VERSION_TEXT;
+constexpr char RightsLine[] = LURNA_RIGHTS_LINE;
 
 // Short enough that the About form's links show it whole: its cells are 150
 // pixels wide.
-constexpr char WebAddress[] = "http://www.lurna.test";
+constexpr char WebAddress[] = LURNA_WEB_ADDRESS;
 // Replacing the web prefix of the address by the mailbox prefix gives the
 // contact address: info@lurna.test.
 constexpr char WebPrefix[] = "http://www.";
@@ -24,7 +28,7 @@ constexpr char FreewareNotice[] =
     "Si regala, non si vende n\xE9 si modifica.\r\n"
     "\xC8 fornito cos\xEC com'\xE8, senza garanzie.";
 
-constexpr int AboutPicture = 1006;
+constexpr int AboutPicture = LURNA_ABOUT_PICTURE;
 constexpr int AboutPictureWidth = 164;
 constexpr int AboutPictureHeight = 50;
 

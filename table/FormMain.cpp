@@ -1,5 +1,6 @@
 #include "table/FormMain.h"
 
+#include "app/ResourceIds.h"
 #include "game/Deal.h"
 #include "table/TableLayout.h"
 #include "toolkit/Button.h"
@@ -20,20 +21,10 @@ namespace MyGame {
 
 namespace {
 
-constexpr int ProgramIcon = 1005;
 constexpr COLORREF PlayButtonText = 0xFFFFFF;
 constexpr COLORREF PlayButtonBack = 0x0000FF;  // red, as a COLORREF
 constexpr COLORREF ControlText = 0x000000;
 constexpr COLORREF ControlBack = 0xDCDCDC;
-
-void ForwardCreate(KTUtility::GUIElement* element, HWND) {
-    if (auto* form = dynamic_cast<FormMain*>(element)) form->BuildTable();
-}
-
-bool ForwardClosing(KTUtility::GUIElement* element) {
-    auto* form = dynamic_cast<FormMain*>(element);
-    return form ? form->ConfirmExit() : true;
-}
 
 }  // namespace
 
@@ -52,15 +43,15 @@ FormMain::FormMain(HINSTANCE instance, const std::string& title)
     maximizeBox = false;
     const SIZE outer = OuterSizeFor(FormWidth, FormHeight);
     SetSize(outer.cx, outer.cy);
-    onCreate = ForwardCreate;
-    onClosing = ForwardClosing;
+    onCreate = &FormMain::ForwardCreate;
+    onClosing = &FormMain::ForwardClosing;
     SetBackColor(TableGreen);
     // Only stored before the window exists: Create gives it to the window
     // class, whose big icon is the one the taskbar and Alt+Tab show.
-    SetIcon(ProgramIcon);
+    SetIcon(LURNA_PROGRAM_ICON);
     // Builds the table inside the window's creation and shows the window.
     Create();
-    SetIcon(ProgramIcon);
+    SetIcon(LURNA_PROGRAM_ICON);
     // The table is laid out for this client area. The window was made at about
     // its size already; the frame and the menu bar of the running system may
     // still differ from the computed ones.
@@ -74,11 +65,11 @@ SIZE FormMain::OuterSizeFor(int clientWidth, int clientHeight) const {
 }
 
 FormMain::~FormMain() {
-    TurnTimer.reset();
-    // Closing from here must not ask the exit question: nobody could answer it
-    // for a form that is going away.
-    onClosing = nullptr;
-    if (created && windowHandle && !destroyed) SendMessageW(windowHandle, WM_CLOSE, 0, 0);
+    // As every form: the window goes first, while all its parts still exist,
+    // and with it the turn timer's ticks; destroyed rather than closed, so that
+    // no exit question is asked of a form that is going away. The parts are
+    // freed after this body, in the reverse of their declaration.
+    DestroyFormWindow();
     if (ControlBrush) DeleteObject(ControlBrush);
 }
 

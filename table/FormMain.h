@@ -6,7 +6,8 @@
 //
 // FormMain.cpp holds its life and painting, FormMainLayout.cpp the building of
 // the table, FormMainBoard.cpp the board on the elements and FormMainCommands.cpp
-// the menu, the buttons, the exit question, the About form and the rules.
+// the toolkit's callbacks and what they do: the presses, the ticks, the menu, the
+// buttons, the exit question, the About form and the rules.
 #pragma once
 
 #include "game/Board.h"
@@ -43,26 +44,12 @@ public:
     // Builds and shows the window with the table laid out in it and the turn
     // timer running.
     FormMain(HINSTANCE instance, const std::string& title);
-    // Asks nothing: the window closes without the exit question.
+    // Destroys the window first, as Form asks of every form, then frees the
+    // parts in the reverse of their declaration. Asks nothing: no exit question.
     ~FormMain() override;
 
     void OnPaint() override;
     HBRUSH OnControlColor(HDC context) override;
-
-    // Inside the window's creation: the menu bar, the elements of the table, the
-    // hidden score panel, then the turn timer.
-    void BuildTable();
-    // The close request: the exit question; true lets the window close.
-    bool ConfirmExit();
-    void OnTurnTimer();
-    void OnMenuCommand(KTUtility::SubMenu* item);
-    void OnCardClicked(KTUtility::GUIElement* element);
-    // The left button down on "Continua", at this point of the screen.
-    void OnContinuePressed(POINT at);
-    // Whether a card press at this point of the screen, now, is the second
-    // press of the double-click whose first closed the score panel.
-    bool IsRestOfClosingClick(POINT at) const;
-    void OnButtonCommand(KTUtility::Button* button);
 
     // Board: the match shown on the elements.
     bool IsPositionShown(int position) const override;
@@ -129,6 +116,32 @@ public:
     std::unique_ptr<KTUtility::Timer> TurnTimer;
 
 private:
+    // The toolkit's callbacks (FormMainCommands.cpp): each finds the game
+    // window that holds the element and calls its handler below.
+    static FormMain* FormOf(KTUtility::GUIElement* element);
+    static void ForwardCreate(KTUtility::GUIElement* element, HWND window);
+    static bool ForwardClosing(KTUtility::GUIElement* element);
+    static int ForwardCardPress(KTUtility::GUIElement* element, HWND window, int atX, int atY);
+    static int ForwardContinuePress(KTUtility::GUIElement* element, HWND window, int atX, int atY);
+    static void ForwardButton(KTUtility::GUIElement* element);
+    static void ForwardMenu(KTUtility::GUIElement* element);
+    static void ForwardTick(KTUtility::Timer* timer);
+
+    // Inside the window's creation: the menu bar, the elements of the table, the
+    // hidden score panel, then the turn timer.
+    void BuildTable();
+    // The close request: the exit question; true lets the window close.
+    bool ConfirmExit();
+    void OnTurnTimer();
+    void OnMenuCommand(KTUtility::SubMenu* item);
+    void OnCardClicked(KTUtility::GUIElement* element);
+    // The left button down on "Continua", at this point of the screen.
+    void OnContinuePressed(POINT at);
+    // Whether a card press at this point of the screen, now, is the second
+    // press of the double-click whose first closed the score panel.
+    bool IsRestOfClosingClick(POINT at) const;
+    void OnButtonCommand(KTUtility::Button* button);
+
     // The window's outer size for this client area with the menu bar.
     SIZE OuterSizeFor(int clientWidth, int clientHeight) const;
     void BuildMenu();
@@ -137,8 +150,8 @@ private:
     void BuildButtons(int clientWidth);
     void BuildStatus(int clientWidth, int clientHeight);
     void BuildReportPanel(int clientWidth);
-    KTUtility::CellControl* MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& cellText);
-    KTUtility::Button* MakeFormButton(const std::string& buttonText, int atX, int atY);
+    std::unique_ptr<KTUtility::CellControl> MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& cellText);
+    std::unique_ptr<KTUtility::Button> MakeFormButton(const std::string& buttonText, int atX, int atY);
     void MakeReportColumn(std::unique_ptr<KTUtility::CellControl>& title,
                           std::unique_ptr<KTUtility::Label> (&lines)[ReportLineCount], int top);
     void ShowAbout();

@@ -1,6 +1,6 @@
-// What the buttons, the menu items, the card presses and the timer do: each goes
-// to the match, or opens the web site, the About form, the rules or the exit
-// question.
+// The toolkit's callbacks of the game window, and what the buttons, the menu
+// items, the card presses and the timer do: each goes to the match, or opens the
+// web site, the About form, the rules or the exit question.
 #include "table/FormMain.h"
 
 #include "table/AboutData.h"
@@ -14,6 +14,8 @@
 #include "toolkit/SubMenu.h"
 #include "toolkit/Timer.h"
 
+#include <utility>
+
 namespace MyGame {
 
 namespace {
@@ -22,7 +24,57 @@ namespace {
 constexpr int RulesClientWidth = 560;
 constexpr int RulesClientHeight = 420;
 
+POINT OnScreen(HWND window, int atX, int atY) {
+    POINT at{atX, atY};
+    ClientToScreen(window, &at);
+    return at;
+}
+
 }  // namespace
+
+// The form itself, or the form up the element's parents: a card and a button
+// sit on the form, "Continua" in the score panel, a menu item under its menu in
+// the bar, the timer on the form.
+FormMain* FormMain::FormOf(KTUtility::GUIElement* element) {
+    for (KTUtility::GUIElement* level = element; level; level = level->parent) {
+        if (auto* form = dynamic_cast<FormMain*>(level)) return form;
+    }
+    return nullptr;
+}
+
+void FormMain::ForwardCreate(KTUtility::GUIElement* element, HWND) {
+    if (FormMain* form = FormOf(element)) form->BuildTable();
+}
+
+bool FormMain::ForwardClosing(KTUtility::GUIElement* element) {
+    FormMain* form = FormOf(element);
+    return form ? form->ConfirmExit() : true;
+}
+
+int FormMain::ForwardCardPress(KTUtility::GUIElement* element, HWND window, int atX, int atY) {
+    FormMain* form = FormOf(element);
+    if (form && !form->IsRestOfClosingClick(OnScreen(window, atX, atY))) form->OnCardClicked(element);
+    return 0;
+}
+
+int FormMain::ForwardContinuePress(KTUtility::GUIElement* element, HWND window, int atX, int atY) {
+    if (FormMain* form = FormOf(element)) form->OnContinuePressed(OnScreen(window, atX, atY));
+    return 0;
+}
+
+void FormMain::ForwardButton(KTUtility::GUIElement* element) {
+    auto* button = dynamic_cast<KTUtility::Button*>(element);
+    FormMain* form = FormOf(element);
+    if (button && form) form->OnButtonCommand(button);
+}
+
+void FormMain::ForwardMenu(KTUtility::GUIElement* element) {
+    if (FormMain* form = FormOf(element)) form->OnMenuCommand(dynamic_cast<KTUtility::SubMenu*>(element));
+}
+
+void FormMain::ForwardTick(KTUtility::Timer* timer) {
+    if (FormMain* form = FormOf(timer)) form->OnTurnTimer();
+}
 
 void FormMain::OnTurnTimer() {
     Match.OnTurnTimer();
@@ -86,7 +138,7 @@ void FormMain::ShowAbout() {
     // inside one of the earlier form's own handlers (a link whose shell call
     // waits), which must find its form alive when it returns. The message loop
     // frees it between two messages once it is closed.
-    if (AboutForm) KTUtility::RetireElement(AboutForm.release());
+    if (AboutForm) KTUtility::RetireElement(std::move(AboutForm));
     AboutForm = std::make_unique<KTUtility::FormAbout>(this);
     KTUtility::FormAbout& about = *AboutForm;
     about.pictureResource = AboutPicture;
@@ -103,7 +155,7 @@ void FormMain::ShowAbout() {
 
 void FormMain::ShowRules() {
     // Retired, never freed here, for the same reasons as an About form.
-    if (RulesForm) KTUtility::RetireElement(RulesForm.release());
+    if (RulesForm) KTUtility::RetireElement(std::move(RulesForm));
     RulesForm = std::make_unique<KTUtility::FormText>(this, RulesClientWidth, RulesClientHeight);
     RulesForm->SetText(std::string(RulesCaption));
     RulesForm->bodyText = RulesText;

@@ -3,6 +3,7 @@
 // the messages of unknown windows to the element made last.
 #include "table/FormMain.h"
 
+#include "app/ResourceIds.h"
 #include "table/TableLayout.h"
 #include "toolkit/Button.h"
 #include "toolkit/CellControl.h"
@@ -19,52 +20,9 @@ namespace MyGame {
 
 namespace {
 
-constexpr int TitlePicture = 1007;
 constexpr int ReportWidth = 300;
 constexpr int ReportTop = 110;
 constexpr int ReportLineStep = 18;
-
-POINT OnScreen(HWND window, int atX, int atY) {
-    POINT at{atX, atY};
-    ClientToScreen(window, &at);
-    return at;
-}
-
-int ForwardCardPress(KTUtility::GUIElement* element, HWND window, int atX, int atY) {
-    auto* form = dynamic_cast<FormMain*>(element->parent);
-    if (form && !form->IsRestOfClosingClick(OnScreen(window, atX, atY))) form->OnCardClicked(element);
-    return 0;
-}
-
-// "Continua" sits in the score panel.
-int ForwardContinuePress(KTUtility::GUIElement* element, HWND window, int atX, int atY) {
-    if (auto* form = dynamic_cast<FormMain*>(element->parent->parent)) {
-        form->OnContinuePressed(OnScreen(window, atX, atY));
-    }
-    return 0;
-}
-
-// "Continua" sits in the score panel, the other buttons on the form.
-void ForwardButton(KTUtility::GUIElement* element) {
-    auto* button = dynamic_cast<KTUtility::Button*>(element);
-    if (!button || !button->parent) return;
-    auto* form = dynamic_cast<FormMain*>(button->parent);
-    if (!form) form = dynamic_cast<FormMain*>(button->parent->parent);
-    if (form) form->OnButtonCommand(button);
-}
-
-void ForwardMenu(KTUtility::GUIElement* element) {
-    for (KTUtility::GUIElement* level = element->parent; level; level = level->parent) {
-        if (auto* form = dynamic_cast<FormMain*>(level)) {
-            form->OnMenuCommand(dynamic_cast<KTUtility::SubMenu*>(element));
-            return;
-        }
-    }
-}
-
-void ForwardTick(KTUtility::Timer* timer) {
-    if (auto* form = dynamic_cast<FormMain*>(timer->parent)) form->OnTurnTimer();
-}
 
 // Keeps a window from painting over the windows lying on it: the extra table
 // places over the table row, the score panel over the cards and the status line.
@@ -85,7 +43,7 @@ void FormMain::BuildTable() {
     const int clientWidth = FormWidth;
     const int clientHeight = FormHeight;
 
-    TitleImage = std::make_unique<KTUtility::Image>(this, TitlePicture);
+    TitleImage = std::make_unique<KTUtility::Image>(this, LURNA_TITLE_PICTURE);
     TitleImage->SetSize(200, 60);
     TitleImage->SetPosition(RowLeft, 10);
     TitleImage->Create();
@@ -96,7 +54,7 @@ void FormMain::BuildTable() {
     BuildReportPanel(clientWidth);
 
     TurnTimer = std::make_unique<KTUtility::Timer>(this);
-    TurnTimer->tickHandler = ForwardTick;
+    TurnTimer->tickHandler = &FormMain::ForwardTick;
     TurnTimer->Start();
 }
 
@@ -108,18 +66,19 @@ void FormMain::BuildMenu() {
     GuideItem = std::make_unique<KTUtility::SubMenu>(HelpMenu.get(), "&Guida");
     HomeItem = std::make_unique<KTUtility::SubMenu>(HelpMenu.get(), "&Home");
     for (KTUtility::SubMenu* item : {ExitItem.get(), GuideItem.get(), HomeItem.get()}) {
-        item->commandHandler = ForwardMenu;
+        item->commandHandler = &FormMain::ForwardMenu;
     }
     MainMenu->Create();
 }
 
-KTUtility::CellControl* FormMain::MakeTotalsCell(int atX, int atY, bool isLabel, const std::string& cellText) {
-    auto* cell = new KTUtility::CellControl(this);
+std::unique_ptr<KTUtility::CellControl> FormMain::MakeTotalsCell(int atX, int atY, bool isLabel,
+                                                                const std::string& cellText) {
+    auto cell = std::make_unique<KTUtility::CellControl>(this);
     if (isLabel) {
         cell->SetSize(90, 22);
         cell->SetBackColor(TableGreen);
         cell->textColor = White;
-        cell->textAlignment = KTUtility::AlignLeft;
+        cell->textAlignment = KTUtility::TextAlignment::Left;
     } else {
         cell->SetSize(50, 22);
         cell->border = true;
@@ -132,10 +91,10 @@ KTUtility::CellControl* FormMain::MakeTotalsCell(int atX, int atY, bool isLabel,
 }
 
 void FormMain::BuildTotals() {
-    PcLabel.reset(MakeTotalsCell(298, 10, true, "PC:"));
-    PcTotalCell.reset(MakeTotalsCell(388, 10, false, "0"));
-    PlayerLabel.reset(MakeTotalsCell(298, 35, true, "Giocatore:"));
-    PlayerTotalCell.reset(MakeTotalsCell(388, 35, false, "0"));
+    PcLabel = MakeTotalsCell(298, 10, true, "PC:");
+    PcTotalCell = MakeTotalsCell(388, 10, false, "0");
+    PlayerLabel = MakeTotalsCell(298, 35, true, "Giocatore:");
+    PlayerTotalCell = MakeTotalsCell(388, 35, false, "0");
 }
 
 void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
@@ -143,13 +102,11 @@ void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
     Match.TableRowY = tableRowY;
     const int playerHandX = clientWidth - PlayerHandFromRight;
     for (int i = 0; i < HandSize; ++i) {
-        places_[PcHandFirst + i] = POINT{RowLeft + CardStep * i, PcHandY};
-        places_[PlayerHandFirst + i] = POINT{playerHandX + CardStep * i, clientHeight - PlayerHandFromBottom};
+        places_[HandPosition(Side::Pc, i)] = POINT{RowLeft + CardStep * i, PcHandY};
+        places_[HandPosition(Side::Player, i)] = POINT{playerHandX + CardStep * i, clientHeight - PlayerHandFromBottom};
     }
     int k = 0;
-    for (int placeX = RowLeft; placeX < TableRowEnd; placeX += CardStep) {
-        places_[TablePositions[k++]] = POINT{placeX, tableRowY};
-    }
+    for (int left = RowLeft; left < TableRowEnd; left += CardStep) places_[TablePositions[k++]] = POINT{left, tableRowY};
     for (int extra = 0; k < TableSize; ++k, ++extra) {
         places_[TablePositions[k]] = POINT{RowLeft + CardStep * extra, tableRowY + ExtraRowDrop};
     }
@@ -163,7 +120,7 @@ void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
         auto card = std::make_unique<KTUtility::Image>(this, CardBackPicture);
         card->SetSize(CardWidth, CardHeight);
         card->SetPosition(places_[position].x, places_[position].y);
-        card->onLeftButtonDown = ForwardCardPress;
+        card->onLeftButtonDown = &FormMain::ForwardCardPress;
         card->Create();
         ClipSiblings(card->windowHandle);
         CardPositions[position] = std::move(card);
@@ -176,22 +133,22 @@ void FormMain::BuildCardPositions(int clientWidth, int clientHeight) {
     }
 }
 
-KTUtility::Button* FormMain::MakeFormButton(const std::string& buttonText, int atX, int atY) {
-    auto* button = new KTUtility::Button(this, buttonText);
+std::unique_ptr<KTUtility::Button> FormMain::MakeFormButton(const std::string& buttonText, int atX, int atY) {
+    auto button = std::make_unique<KTUtility::Button>(this, buttonText);
     button->ownerDrawn = true;
     button->SetSize(ButtonWidth, ButtonHeight);
     button->SetPosition(atX, atY);
-    button->commandHandler = ForwardButton;
+    button->commandHandler = &FormMain::ForwardButton;
     return button;
 }
 
 void FormMain::BuildButtons(int clientWidth) {
-    const int buttonsX = clientWidth - ButtonsFromRight;
-    InfoButton.reset(MakeFormButton("Info", buttonsX, 70));
+    const int left = clientWidth - ButtonsFromRight;
+    InfoButton = MakeFormButton("Info", left, 70);
     InfoButton->Create();
-    CloseButton.reset(MakeFormButton("Chiudi", buttonsX, 120));
+    CloseButton = MakeFormButton("Chiudi", left, 120);
     CloseButton->Create();
-    PlayButton.reset(MakeFormButton("GIOCA", buttonsX, 20));
+    PlayButton = MakeFormButton("GIOCA", left, 20);
     PlayButton->SetHandCursor(true);
     PlayButton->Create();
 }
@@ -211,7 +168,7 @@ void FormMain::MakeReportColumn(std::unique_ptr<KTUtility::CellControl>& title,
                                 std::unique_ptr<KTUtility::Label> (&lines)[ReportLineCount], int top) {
     title = std::make_unique<KTUtility::CellControl>(ReportPanel.get());
     title->SetText(std::string("title"));
-    title->textAlignment = KTUtility::AlignLeft;
+    title->textAlignment = KTUtility::TextAlignment::Left;
     title->SetBackColor(White);
     title->textColor = Black;
     title->SetSize(200, 18);
@@ -258,8 +215,8 @@ void FormMain::BuildReportPanel(int clientWidth) {
     ContinueButton = std::make_unique<KTUtility::Button>(ReportPanel.get(), "Continua");
     ContinueButton->SetSize(ButtonWidth, ButtonHeight);
     ContinueButton->SetPosition(190, 250);
-    ContinueButton->commandHandler = ForwardButton;
-    ContinueButton->onLeftButtonDown = ForwardContinuePress;
+    ContinueButton->commandHandler = &FormMain::ForwardButton;
+    ContinueButton->onLeftButtonDown = &FormMain::ForwardContinuePress;
     ContinueButton->font = FormFont.get();
     ContinueButton->Create();
 

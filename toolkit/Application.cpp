@@ -6,6 +6,7 @@
 
 #include <shellapi.h>
 
+#include <utility>
 #include <vector>
 
 namespace KTUtility {
@@ -14,16 +15,18 @@ ShellExecuteFunction shellExecute = ShellExecuteW;
 
 namespace {
 
-std::vector<GUIElement*>& Retired() {
-    static std::vector<GUIElement*> retired;
+using ElementList = std::vector<std::unique_ptr<GUIElement>>;
+
+ElementList& Retired() {
+    static ElementList retired;
     return retired;
 }
 
 void FreeRetired() {
     // Freeing an element may retire others; take the list as it is now.
-    std::vector<GUIElement*> retired;
+    ElementList retired;
     retired.swap(Retired());
-    for (GUIElement* element : retired) delete element;
+    retired.clear();
 }
 
 bool IsClosed(const GUIElement* element) {
@@ -46,19 +49,19 @@ void MessageLoop(Form* mainForm) {
     FreeRetired();
 }
 
-void RetireElement(GUIElement* element) {
-    Retired().push_back(element);
+void RetireElement(std::unique_ptr<GUIElement> element) {
+    Retired().push_back(std::move(element));
 }
 
 void FreeClosedRetired() {
-    std::vector<GUIElement*>& retired = Retired();
+    ElementList& retired = Retired();
     if (retired.empty()) return;
-    std::vector<GUIElement*> closed;
-    std::vector<GUIElement*> open;
-    for (GUIElement* element : retired) (IsClosed(element) ? closed : open).push_back(element);
+    ElementList closed;
+    ElementList open;
+    for (auto& element : retired) (IsClosed(element.get()) ? closed : open).push_back(std::move(element));
     // Freeing an element may retire others: the list is settled first.
     retired.swap(open);
-    for (GUIElement* element : closed) delete element;
+    closed.clear();
 }
 
 bool ShellOpen(const std::string& target) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 namespace KTUtility {
@@ -20,7 +21,7 @@ void MessageLoop(Form* mainForm);
 // Takes an element replaced while the loop runs: it stays alive while its
 // window is open, since it may be inside its own messages, and is freed by the
 // loop between two messages once its window is gone, or when the loop ends.
-void RetireElement(GUIElement* element);
+void RetireElement(std::unique_ptr<GUIElement> element);
 
 // Frees the retired elements that can have no message of their own to finish:
 // their window is destroyed or was never made. Only between two dispatches,

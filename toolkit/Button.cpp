@@ -9,8 +9,8 @@ namespace KTUtility {
 namespace {
 
 // Pictures sit this far from the button's left edge.
-constexpr int kPictureIndent = 5;
-constexpr int kIconSize = 32;
+constexpr int PictureIndent = 5;
+constexpr int IconSize = 32;
 
 }  // namespace
 
@@ -37,16 +37,16 @@ int Button::DrawImage(Drawing& surface, const RECT& item, bool) {
     if (picture) {
         BITMAP size{};
         GetObjectW(picture, sizeof(BITMAP), &size);
-        surface.DrawTransparent(item.left + kPictureIndent, (itemHeight - size.bmHeight) / 2, 0, 0, picture);
+        surface.DrawTransparent(item.left + PictureIndent, (itemHeight - size.bmHeight) / 2, 0, 0, picture);
         return item.left + size.bmWidth + 8;
     }
     HICON icon = enabled ? enabledIcon : disabledIcon;
     if (!icon) return 0;
     if (surface.deviceContext) {
-        DrawIconEx(surface.deviceContext, item.left + kPictureIndent, (itemHeight - kIconSize) / 2, icon, kIconSize,
-                   kIconSize, 0, nullptr, DI_NORMAL | DI_COMPAT);
+        DrawIconEx(surface.deviceContext, item.left + PictureIndent, (itemHeight - IconSize) / 2, icon, IconSize,
+                   IconSize, 0, nullptr, DI_NORMAL | DI_COMPAT);
     }
-    return item.left + kIconSize + 8;
+    return item.left + IconSize + 8;
 }
 
 }  // namespace KTUtility

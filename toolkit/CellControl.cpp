@@ -9,7 +9,7 @@ namespace KTUtility {
 namespace {
 
 // Gap between a picture and the cell's left or right edge.
-constexpr int kPictureMargin = 3;
+constexpr int PictureMargin = 3;
 
 }  // namespace
 
@@ -31,7 +31,7 @@ void CellControl::SetTextColor(COLORREF color) {
     Invalidate();
 }
 
-void CellControl::SetTextAlignment(int alignment) {
+void CellControl::SetTextAlignment(TextAlignment alignment) {
     textAlignment = alignment;
     Invalidate();
 }
@@ -79,12 +79,12 @@ void CellControl::PaintContents() {
     }
     if (marker) {
         surface.WriteText(clientWidth - lineHeight, clientHeight - lineHeight, lineHeight, lineHeight, L"*",
-                          textColor, AlignCenter, textFont);
+                          textColor, TextAlignment::Center, textFont);
     }
     if (picture) {
-        int left = kPictureMargin;
-        if (pictureAlignment == PictureRight) left = clientWidth - pictureWidth - kPictureMargin;
-        if (pictureAlignment == PictureCentre) left = (clientWidth - pictureWidth) / 2;
+        int left = PictureMargin;
+        if (pictureAlignment == PictureAlignment::Right) left = clientWidth - pictureWidth - PictureMargin;
+        if (pictureAlignment == PictureAlignment::Centre) left = (clientWidth - pictureWidth) / 2;
         int top = (clientHeight - pictureHeight) / 2;
         surface.DrawTransparent(left, top, pictureWidth, pictureHeight, picture);
     }

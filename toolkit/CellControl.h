@@ -9,7 +9,7 @@
 
 namespace KTUtility {
 
-enum PictureAlignment { PictureLeft = 0, PictureRight = 1, PictureCentre = 2 };
+enum class PictureAlignment { Left, Right, Centre };
 
 class CellControl : public PanelChildren {
 public:
@@ -22,12 +22,12 @@ public:
 
     // These repaint a created cell.
     void SetTextColor(COLORREF color);
-    void SetTextAlignment(int alignment);
+    void SetTextAlignment(TextAlignment alignment);
     // Not owned. A width or height of 0 draws the picture at its own size.
     void SetPicture(HBITMAP bitmap, int drawnWidth, int drawnHeight);
 
     HBITMAP picture = nullptr;
-    int pictureAlignment = PictureRight;
+    PictureAlignment pictureAlignment = PictureAlignment::Right;
     int pictureWidth = 0;
     int pictureHeight = 0;
     bool marker = false;
@@ -36,7 +36,7 @@ public:
     bool italic = false;
     std::string fontFace = "Tahoma";
     int fontHeight = 14;
-    int textAlignment = AlignCenter;
+    TextAlignment textAlignment = TextAlignment::Center;
     COLORREF textColor = 0;
 
 private:

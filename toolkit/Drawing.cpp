@@ -11,10 +11,10 @@ namespace KTUtility {
 namespace {
 
 // Longest text WriteText draws, in code units.
-constexpr std::size_t kMaxText = 1023;
+constexpr std::size_t MaxText = 1023;
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF Black = RGB(0, 0, 0);
+constexpr COLORREF White = RGB(255, 255, 255);
 
 }  // namespace
 
@@ -58,11 +58,13 @@ void Drawing::FrameBox(int left, int top, int boxWidth, int boxHeight, COLORREF 
 }
 
 void Drawing::WriteText(int left, int top, int boxWidth, int boxHeight, const std::wstring& value, COLORREF color,
-                        int alignment, FontDescription* textFont) {
+                        TextAlignment alignment, FontDescription* textFont) {
     if (!deviceContext) return;
     SetBkMode(deviceContext, TRANSPARENT);
-    std::wstring buffer = value.substr(0, std::min(value.size(), kMaxText));
-    UINT format = alignment == AlignRight ? DT_RIGHT : alignment == AlignCenter ? DT_CENTER : DT_LEFT;
+    std::wstring buffer = value.substr(0, std::min(value.size(), MaxText));
+    UINT format = DT_LEFT;
+    if (alignment == TextAlignment::Right) format = DT_RIGHT;
+    if (alignment == TextAlignment::Center) format = DT_CENTER;
     if (boxWidth == 0 || boxHeight == 0) format |= DT_NOCLIP;
     RECT box{left, top, left + boxWidth, top + boxHeight};
     HGDIOBJ oldFont = textFont ? SelectObject(deviceContext, textFont->MakeFont()) : nullptr;
@@ -78,7 +80,7 @@ void Drawing::WriteText(int left, int top, int boxWidth, int boxHeight, const st
 }
 
 void Drawing::WriteText(int left, int top, int boxWidth, int boxHeight, const std::string& value, COLORREF color,
-                        int alignment, FontDescription* textFont) {
+                        TextAlignment alignment, FontDescription* textFont) {
     WriteText(left, top, boxWidth, boxHeight, Widen(value), color, alignment, textFont);
 }
 
@@ -105,14 +107,14 @@ void Drawing::DrawTransparent(int left, int top, int boxWidth, int boxHeight, HB
     HGDIOBJ oldPicture = SelectObject(picture, bitmap);
 
     // Black is the see-through colour: black pixels become white in the mask.
-    SetBkColor(picture, kBlack);
+    SetBkColor(picture, Black);
     BitBlt(mask, 0, 0, size.bmWidth, size.bmHeight, picture, 0, 0, SRCCOPY);
 
     // A one-bit mask takes the surface's text colour for its 0 bits and its
     // background colour for its 1 bits: make them black and white whatever the
     // surface was set to, so the mask cuts exactly the opaque pixels.
-    COLORREF oldText = SetTextColor(deviceContext, kBlack);
-    COLORREF oldBack = SetBkColor(deviceContext, kWhite);
+    COLORREF oldText = SetTextColor(deviceContext, Black);
+    COLORREF oldBack = SetBkColor(deviceContext, White);
     BOOL maskDone;
     BOOL pictureDone;
     if (boxWidth != 0 && boxHeight != 0) {

@@ -11,7 +11,7 @@ namespace KTUtility {
 class GUIElement;
 class FontDescription;
 
-enum TextAlignment { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
+enum class TextAlignment { Left, Right, Center };
 
 class Drawing {
 public:
@@ -27,9 +27,9 @@ public:
     // Text in a box, cut to its first 1023 code units. A box of zero width or
     // height writes the text at (left, top) without clipping.
     void WriteText(int left, int top, int boxWidth, int boxHeight, const std::wstring& value,
-                   COLORREF color, int alignment, FontDescription* textFont);
+                   COLORREF color, TextAlignment alignment, FontDescription* textFont);
     void WriteText(int left, int top, int boxWidth, int boxHeight, const std::string& value,
-                   COLORREF color, int alignment, FontDescription* textFont);
+                   COLORREF color, TextAlignment alignment, FontDescription* textFont);
     // The font's cell height in pixels, or -1.
     int TextHeight(FontDescription* textFont);
     // The bitmap with black see-through, at its own size when the box is empty,

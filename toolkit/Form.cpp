@@ -57,7 +57,7 @@ void Form::Create() {
     windowClass.hIcon = iconResource != 0 ? LoadIconW(instanceHandle, MAKEINTRESOURCEW(iconResource))
                                           : LoadIconW(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = backColor == 0xFFFFFFFF ? GetSysColorBrush(COLOR_BTNFACE) : CreateSolidBrush(backColor);
+    windowClass.hbrBackground = backColor == NoColor ? GetSysColorBrush(COLOR_BTNFACE) : CreateSolidBrush(backColor);
     windowClass.lpszClassName = className.c_str();
     classAtom = RegisterClassW(&windowClass);
     // The record outlives this call; its name must not point into a dead string.

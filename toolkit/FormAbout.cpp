@@ -14,9 +14,9 @@ namespace KTUtility {
 
 namespace {
 
-constexpr int kClientWidth = 600;
-constexpr int kClientHeight = 300;
-constexpr COLORREF kLinkColor = 0xFF0000;  // blue
+constexpr int ClientWidth = 600;
+constexpr int ClientHeight = 300;
+constexpr COLORREF LinkColor = 0xFF0000;  // blue
 
 // The About form that holds the element: itself, its parent, or further up
 // (the picture sits in a panel).
@@ -55,10 +55,11 @@ AboutLayout AboutLayout::For(int clientWidth, int clientHeight, int pictureWidth
 }
 
 FormAbout::FormAbout(Form* ownerForm)
-    : ModalForm(ownerForm, kClientWidth, kClientHeight),
-      titleFont(new FontDescription("Arial", 16)),
-      linkFont(new FontDescription("Arial", 16)) {
-    font = new FontDescription("Arial", 14);
+    : ModalForm(ownerForm, ClientWidth, ClientHeight),
+      bodyFont(std::make_unique<FontDescription>("Arial", 14)),
+      titleFont(std::make_unique<FontDescription>("Arial", 16)),
+      linkFont(std::make_unique<FontDescription>("Arial", 16)) {
+    font = bodyFont.get();
     titleFont->bold = true;
     linkFont->underline = true;
     SetText(std::string("Info..."));
@@ -67,23 +68,11 @@ FormAbout::FormAbout(Form* ownerForm)
 
 FormAbout::~FormAbout() {
     DestroyModalWindow();
-    delete picturePanel;
-    delete titleLabel;
-    delete secondLabel;
-    delete picture;
-    delete noticeBox;
-    delete okButton;
-    delete webLink;
-    delete mailLink;
-    delete titleFont;
-    delete linkFont;
-    delete font;
-    font = nullptr;
 }
 
 void FormAbout::BuildContents() {
-    int clientWidth = kClientWidth;
-    int clientHeight = kClientHeight;
+    int clientWidth = ClientWidth;
+    int clientHeight = ClientHeight;
     RECT client{};
     if (windowHandle && GetClientRect(windowHandle, &client)) {
         clientWidth = width = client.right;
@@ -91,37 +80,37 @@ void FormAbout::BuildContents() {
     }
     AboutLayout layout = AboutLayout::For(clientWidth, clientHeight, pictureWidth, 0);
 
-    picturePanel = new PanelChildren(this);
+    picturePanel = std::make_unique<PanelChildren>(this);
     picturePanel->SetSize(layout.panel.right, layout.panel.bottom);
     picturePanel->SetPosition(layout.panel.left, layout.panel.top);
     picturePanel->SetBorder(true);
     picturePanel->onKeyPress = ForwardKey;
     picturePanel->Create();
 
-    picture = new Image(picturePanel, pictureResource);
+    picture = std::make_unique<Image>(picturePanel.get(), pictureResource);
     picture->SetSize(pictureWidth, pictureHeight);
     picture->SetPosition(5, 5);
     picture->onKeyPress = ForwardKey;
     picture->Create();
 
-    titleLabel = new Label(this, titleText);
+    titleLabel = std::make_unique<Label>(this, titleText);
     titleLabel->SetSize(layout.columnWidth, 25);
     titleLabel->SetPosition(layout.column, 10);
-    titleLabel->font = titleFont;
+    titleLabel->font = titleFont.get();
     titleLabel->onKeyPress = ForwardKey;
     titleLabel->Create();
 
-    secondLabel = new Label(this, secondText);
+    secondLabel = std::make_unique<Label>(this, secondText);
     secondLabel->SetSize(layout.columnWidth, 25);
     secondLabel->SetPosition(layout.column, 35);
-    secondLabel->font = font;
+    secondLabel->font = bodyFont.get();
     secondLabel->onKeyPress = ForwardKey;
     secondLabel->Create();
 
     webLink = MakeLink(webAddress, layout.webLink.x, layout.webLink.y);
     mailLink = MakeLink(ReplaceAll(webAddress, webPrefix, mailboxPrefix), layout.mailLink.x, layout.mailLink.y);
 
-    noticeBox = new TextBox(this, noticeText);
+    noticeBox = std::make_unique<TextBox>(this, noticeText);
     noticeBox->SetSize(layout.notice.right, layout.notice.bottom);
     noticeBox->SetPosition(layout.notice.left, layout.notice.top);
     noticeBox->multiLine = true;
@@ -131,7 +120,7 @@ void FormAbout::BuildContents() {
     noticeBox->onKeyPress = ForwardKey;
     noticeBox->Create();
 
-    okButton = new Button(this, "OK");
+    okButton = std::make_unique<Button>(this, "OK");
     okButton->SetSize(80, 25);
     POINT okPlace = AboutLayout::For(clientWidth, clientHeight, pictureWidth, okButton->width).okButton;
     okButton->SetPosition(okPlace.x, okPlace.y);
@@ -141,14 +130,14 @@ void FormAbout::BuildContents() {
     if (okButton->windowHandle) SetFocus(okButton->windowHandle);
 }
 
-CellControl* FormAbout::MakeLink(const std::string& target, int atX, int atY) {
-    auto* link = new CellControl(this);
-    link->SetTextColor(kLinkColor);
-    link->SetTextAlignment(AlignLeft);
+std::unique_ptr<CellControl> FormAbout::MakeLink(const std::string& target, int atX, int atY) {
+    auto link = std::make_unique<CellControl>(this);
+    link->SetTextColor(LinkColor);
+    link->SetTextAlignment(TextAlignment::Left);
     link->SetText(target);
     link->SetHandCursor(true);
     link->onLeftButtonDown = ForwardLinkClick;
-    link->font = linkFont;
+    link->font = linkFont.get();
     link->SetSize(150, 22);
     link->SetPosition(atX, atY);
     link->onKeyPress = ForwardKey;

@@ -5,6 +5,7 @@
 
 #include "toolkit/ModalForm.h"
 
+#include <memory>
 #include <string>
 
 namespace KTUtility {
@@ -41,16 +42,20 @@ public:
     virtual void HandleCommand(GUIElement* element);
     virtual void OnLinkClick(GUIElement* element, int atX, int atY);
 
-    FontDescription* titleFont;
-    FontDescription* linkFont;
-    Image* picture = nullptr;
-    Label* titleLabel = nullptr;
-    Label* secondLabel = nullptr;
-    PanelChildren* picturePanel = nullptr;
-    TextBox* noticeBox = nullptr;
-    Button* okButton = nullptr;
-    CellControl* webLink = nullptr;
-    CellControl* mailLink = nullptr;
+    // Owned, and freed in the reverse of this order once the window is gone:
+    // the fonts outlive the parts that show them, and the picture goes before
+    // the panel it sits in. The form's own font is the body font.
+    std::unique_ptr<FontDescription> bodyFont;
+    std::unique_ptr<FontDescription> titleFont;
+    std::unique_ptr<FontDescription> linkFont;
+    std::unique_ptr<PanelChildren> picturePanel;
+    std::unique_ptr<Image> picture;
+    std::unique_ptr<Label> titleLabel;
+    std::unique_ptr<Label> secondLabel;
+    std::unique_ptr<CellControl> webLink;
+    std::unique_ptr<CellControl> mailLink;
+    std::unique_ptr<TextBox> noticeBox;
+    std::unique_ptr<Button> okButton;
 
     // Set by the owner before Create.
     int pictureResource = 0;
@@ -66,7 +71,7 @@ public:
     std::string mailboxPrefix;
 
 private:
-    CellControl* MakeLink(const std::string& target, int atX, int atY);
+    std::unique_ptr<CellControl> MakeLink(const std::string& target, int atX, int atY);
 };
 
 }  // namespace KTUtility

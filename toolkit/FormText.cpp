@@ -8,11 +8,11 @@ namespace KTUtility {
 
 namespace {
 
-constexpr int kMargin = 10;
-constexpr int kButtonWidth = 80;
-constexpr int kButtonHeight = 25;
+constexpr int Margin = 10;
+constexpr int ButtonWidth = 80;
+constexpr int ButtonHeight = 25;
 // From the button's top to the client's bottom edge.
-constexpr int kButtonBottomGap = 37;
+constexpr int ButtonBottomGap = 37;
 
 void ForwardCreate(GUIElement* element, HWND) {
     if (auto* form = dynamic_cast<FormText*>(element)) form->BuildContents();
@@ -25,37 +25,34 @@ void ForwardCommand(GUIElement* element) {
 }  // namespace
 
 FormText::FormText(Form* ownerForm, int clientWidth, int clientHeight)
-    : ModalForm(ownerForm, clientWidth, clientHeight) {
-    // Large enough to read at length.
-    font = new FontDescription("Arial", 16);
+    : ModalForm(ownerForm, clientWidth, clientHeight),
+      // Large enough to read at length.
+      bodyFont(std::make_unique<FontDescription>("Arial", 16)) {
+    font = bodyFont.get();
     onCreate = ForwardCreate;
 }
 
 FormText::~FormText() {
     DestroyModalWindow();
-    delete textBox;
-    delete okButton;
-    delete font;
-    font = nullptr;
 }
 
 void FormText::BuildContents() {
-    const int buttonTop = fixedClientHeight - kButtonBottomGap;
+    const int buttonTop = fixedClientHeight - ButtonBottomGap;
 
-    textBox = new TextBox(this, bodyText);
-    textBox->SetSize(fixedClientWidth - 2 * kMargin, buttonTop - 2 * kMargin);
-    textBox->SetPosition(kMargin, kMargin);
+    textBox = std::make_unique<TextBox>(this, bodyText);
+    textBox->SetSize(fixedClientWidth - 2 * Margin, buttonTop - 2 * Margin);
+    textBox->SetPosition(Margin, Margin);
     textBox->multiLine = true;
     textBox->readOnly = true;
     textBox->verticalBar = true;
     textBox->wordWrap = true;
-    textBox->font = font;
+    textBox->font = bodyFont.get();
     textBox->onKeyPress = ForwardKey;
     textBox->Create();
 
-    okButton = new Button(this, "OK");
-    okButton->SetSize(kButtonWidth, kButtonHeight);
-    okButton->SetPosition((fixedClientWidth - kButtonWidth) / 2, buttonTop);
+    okButton = std::make_unique<Button>(this, "OK");
+    okButton->SetSize(ButtonWidth, ButtonHeight);
+    okButton->SetPosition((fixedClientWidth - ButtonWidth) / 2, buttonTop);
     okButton->commandHandler = ForwardCommand;
     okButton->onKeyPress = ForwardKey;
     okButton->Create();

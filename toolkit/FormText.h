@@ -5,11 +5,13 @@
 
 #include "toolkit/ModalForm.h"
 
+#include <memory>
 #include <string>
 
 namespace KTUtility {
 
 class Button;
+class FontDescription;
 class TextBox;
 
 class FormText : public ModalForm {
@@ -26,8 +28,11 @@ public:
 
     // Lines separated by CR LF.
     std::string bodyText;
-    TextBox* textBox = nullptr;
-    Button* okButton = nullptr;
+    // Owned, and freed in the reverse of this order once the window is gone:
+    // the font, the form's own, outlives the box that shows it.
+    std::unique_ptr<FontDescription> bodyFont;
+    std::unique_ptr<TextBox> textBox;
+    std::unique_ptr<Button> okButton;
 };
 
 }  // namespace KTUtility

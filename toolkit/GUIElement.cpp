@@ -12,12 +12,12 @@ namespace KTUtility {
 namespace {
 
 // Longest tooltip text shown, in code units.
-constexpr std::size_t kTooltipLength = 2023;
+constexpr std::size_t TooltipLength = 2023;
 
 // The record of the one tool that covers the owner's client area; `buffer`
 // holds the text the record points to.
 void FillTooltipRecord(TOOLINFOW& info, HWND owner, const std::string& tip, std::wstring& buffer) {
-    buffer = Widen(tip.substr(0, kTooltipLength));
+    buffer = Widen(tip.substr(0, TooltipLength));
     info = TOOLINFOW{};
     info.cbSize = TTTOOLINFOW_V2_SIZE;
     info.uFlags = TTF_SUBCLASS;
@@ -210,7 +210,7 @@ void GUIElement::SetHandCursor(bool value) {
 
 void GUIElement::OnShow() {}
 
-void GUIElement::OnNotify(int, std::vector<std::string>, std::vector<int>) {}
+void GUIElement::OnNotify(NoticeKind, std::vector<std::string>, std::vector<int>) {}
 
 POINT GUIElement::GetPosition() {
     if (created) {

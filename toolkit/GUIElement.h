@@ -15,6 +15,12 @@ namespace KTUtility {
 class FontDescription;
 class GUIElement;
 
+// What a header control or a right click notified: OnNotify's kind.
+enum class NoticeKind { HeaderItemResized, HeaderItemClicked, RightClick };
+
+// A colour left unset: the system's colour is used instead.
+constexpr COLORREF NoColor = 0xFFFFFFFF;
+
 // Event callbacks: plain functions, the element first.
 using MouseCallback = int (*)(GUIElement* element, HWND window, int x, int y);
 using KeyCallback = int (*)(GUIElement* element, WPARAM key);
@@ -67,7 +73,7 @@ public:
     virtual void SetWaitCursor(bool value);
     virtual void SetHandCursor(bool value);
     virtual void OnShow();
-    virtual void OnNotify(int kind, std::vector<std::string> texts, std::vector<int> numbers);
+    virtual void OnNotify(NoticeKind kind, std::vector<std::string> texts, std::vector<int> numbers);
     virtual void Create() = 0;
 
     POINT GetPosition();
@@ -89,13 +95,16 @@ public:
     // The class registered for this element's window alone (every form and
     // panel has one); 0 when none.
     ATOM classAtom = 0;
+    // Not owned: the form that builds the element keeps the description (the
+    // game window and the ready-made forms declare their fonts before their
+    // parts), so it outlives every element that shows it.
     FontDescription* font = nullptr;
     int width = 100;
     int height = 50;
     int x = 100;
     int y = 100;
     bool created = false;
-    COLORREF backColor = 0xFFFFFFFF;
+    COLORREF backColor = NoColor;
     std::wstring text;
     std::wstring textOnFocus;
     bool customBackColor = false;

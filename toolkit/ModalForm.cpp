@@ -4,8 +4,8 @@ namespace KTUtility {
 
 namespace {
 
-constexpr WPARAM kEnter = 13;
-constexpr WPARAM kEscape = 27;
+constexpr WPARAM Enter = 13;
+constexpr WPARAM Escape = 27;
 
 // The modal form that holds the element: itself, its parent, or further up
 // (a part may sit in a panel).
@@ -78,7 +78,7 @@ bool ModalForm::ReleaseOwner() {
 }
 
 bool ModalForm::HandleKey(WPARAM character) {
-    if (character != kEnter && character != kEscape) return true;
+    if (character != Enter && character != Escape) return true;
     Dismiss();
     return false;
 }

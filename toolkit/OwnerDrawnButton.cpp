@@ -11,11 +11,11 @@ namespace KTUtility {
 
 namespace {
 
-constexpr COLORREF kDisabledText = 0x969696;
-constexpr COLORREF kDisabledFrame = 0x696969;
-constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF DisabledText = 0x969696;
+constexpr COLORREF DisabledFrame = 0x696969;
+constexpr COLORREF White = 0xFFFFFF;
 // The focus rectangle sits this far inside the button's edge.
-constexpr int kFocusInset = 3;
+constexpr int FocusInset = 3;
 
 // The height of the font that the item's device context holds: a stand-in
 // font is selected to get the current one back, then the current one returns.
@@ -50,20 +50,20 @@ void PaintOwnerDrawn(Button& button, const DRAWITEMSTRUCT& item) {
 
     COLORREF frameColor = textColor;
     if (item.itemState & ODS_DISABLED) {
-        textColor = kDisabledText;
-        frameColor = kDisabledFrame;
+        textColor = DisabledText;
+        frameColor = DisabledFrame;
     } else if (item.itemState & ODS_SELECTED) {
-        frameColor = kWhite - textColor;
+        frameColor = White - textColor;
     }
     surface.FrameBox(left, top, itemWidth, itemHeight, frameColor);
 
     int start = button.DrawImage(surface, item.rcItem, (item.itemState & ODS_SELECTED) != 0);
     surface.WriteText(left + start, top + offset, itemWidth - start, itemHeight, button.GetNarrowText(), textColor,
-                      start > 0 ? AlignLeft : AlignCenter, nullptr);
+                      start > 0 ? TextAlignment::Left : TextAlignment::Center, nullptr);
 
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
-        InflateRect(&focus, -kFocusInset, -kFocusInset);
+        InflateRect(&focus, -FocusInset, -FocusInset);
         DrawFocusRect(context, &focus);
     }
     surface.End();

@@ -12,7 +12,7 @@ namespace {
 
 // The style of a floating panel in place of WS_CHILD and WS_VISIBLE: the window
 // is top-level and stays hidden until its owner shows it.
-constexpr DWORD kFloatingStyle = 0x80;
+constexpr DWORD FloatingStyle = 0x80;
 
 HINSTANCE ClassInstance(const GUIElement* panel) {
     HINSTANCE instance = panel->parent ? panel->parent->instanceHandle : nullptr;
@@ -42,7 +42,7 @@ PanelChildren::~PanelChildren() {
 
 DWORD PanelChildren::PanelStyle() const {
     DWORD style = tabStop ? WS_TABSTOP : 0;
-    style |= floating ? kFloatingStyle : WS_CHILD | WS_VISIBLE;
+    style |= floating ? FloatingStyle : WS_CHILD | WS_VISIBLE;
     if (!enabled) style |= WS_DISABLED;
     if (border) style |= WS_BORDER;
     if (horizontalScrolling) style |= WS_HSCROLL;
@@ -61,7 +61,7 @@ void PanelChildren::Create() {
     windowClass.lpfnWndProc = WindowProcedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = backColor == kNoColor ? GetSysColorBrush(COLOR_BTNFACE) : CreateSolidBrush(backColor);
+    windowClass.hbrBackground = backColor == NoColor ? GetSysColorBrush(COLOR_BTNFACE) : CreateSolidBrush(backColor);
     windowClass.lpszClassName = className.c_str();
     classAtom = RegisterClassW(&windowClass);
     windowClass.lpszClassName = nullptr;  // the name dies with this call
@@ -107,8 +107,8 @@ HBRUSH PanelChildren::OnControlColor(HDC context) {
     brush = nullptr;
     if (font) SelectObject(context, font->MakeFont());
     HBRUSH answer;
-    COLORREF background = panelColor != kNoColor ? panelColor : backColor;
-    if (background != kNoColor) {
+    COLORREF background = panelColor != NoColor ? panelColor : backColor;
+    if (background != NoColor) {
         SetBkColor(context, background);
         brush = CreateSolidBrush(background);
         answer = brush;
@@ -116,7 +116,7 @@ HBRUSH PanelChildren::OnControlColor(HDC context) {
         // A system brush: handed out, never owned.
         answer = GetSysColorBrush(COLOR_BTNFACE);
     }
-    if (childTextColor != kNoColor) ::SetTextColor(context, childTextColor);
+    if (childTextColor != NoColor) ::SetTextColor(context, childTextColor);
     return answer;
 }
 

@@ -13,8 +13,6 @@ class PanelChildren;
 // negative when moving down or right, whether or not the system allowed it.
 using ScrollHandler = void (*)(PanelChildren* panel, int amount);
 
-constexpr COLORREF kNoColor = 0xFFFFFFFF;
-
 class PanelChildren : public Child {
 public:
     explicit PanelChildren(GUIElement* parentElement);
@@ -41,8 +39,8 @@ public:
     bool tabStop = true;
     // The last brush made for a colour request; owned.
     HBRUSH brush = nullptr;
-    COLORREF childTextColor = kNoColor;
-    COLORREF panelColor = kNoColor;
+    COLORREF childTextColor = NoColor;
+    COLORREF panelColor = NoColor;
     bool floating = false;
 };
 

@@ -7,7 +7,7 @@ namespace KTUtility {
 
 namespace {
 
-constexpr WPARAM kPasswordCharacter = '*';
+constexpr WPARAM PasswordCharacter = '*';
 
 }  // namespace
 
@@ -53,7 +53,7 @@ void TextBox::Create() {
     if (lengthLimit != -1) SendMessageW(windowHandle, EM_LIMITTEXT, static_cast<WPARAM>(lengthLimit), 0);
     // The password character is not a style: without this a password box
     // would show its characters until ApplyOptions.
-    if (password) SendMessageW(windowHandle, EM_SETPASSWORDCHAR, kPasswordCharacter, 0);
+    if (password) SendMessageW(windowHandle, EM_SETPASSWORDCHAR, PasswordCharacter, 0);
     AttachTooltipAndFont();
 }
 
@@ -64,7 +64,7 @@ void TextBox::ApplyOptions() {
         return;
     }
     SendMessageW(windowHandle, EM_SETREADONLY, readOnly ? 1 : 0, 0);
-    SendMessageW(windowHandle, EM_SETPASSWORDCHAR, password ? kPasswordCharacter : 0, 0);
+    SendMessageW(windowHandle, EM_SETPASSWORDCHAR, password ? PasswordCharacter : 0, 0);
     SetWindowPos(windowHandle, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
 }
 

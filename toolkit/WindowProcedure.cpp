@@ -12,11 +12,11 @@ namespace KTUtility {
 
 namespace {
 
-constexpr WORD kMenuCode = 0;
+constexpr WORD MenuCode = 0;
 
 // Names, on a window whose element is gone, the procedure that its messages go
 // to instead of an element.
-constexpr wchar_t kReleasedProcedure[] = L"KTUtility.ReleasedProcedure";
+constexpr wchar_t ReleasedProcedure[] = L"KTUtility.ReleasedProcedure";
 
 int SignedLow(LPARAM value) {
     return static_cast<short>(LOWORD(value));
@@ -105,7 +105,7 @@ void MoveFocusByTab(GUIElement* element, HWND window) {
 void OnCommand(WPARAM wParam, LPARAM lParam) {
     WORD code = HIWORD(wParam);
     if (lParam == 0) {
-        if (code != kMenuCode) return;  // an accelerator
+        if (code != MenuCode) return;  // an accelerator
         if (SubMenu* item = FindSubMenuById(LOWORD(wParam))) ChooseMenuItem(item);
         return;
     }
@@ -128,16 +128,16 @@ void OnNotification(LPARAM lParam) {
     GUIElement* element = ElementOfWindow(header->hwndFrom);
     if (!element) return;
     if (code == static_cast<int>(NM_RCLICK)) {
-        element->OnNotify(3, {}, {});
+        element->OnNotify(NoticeKind::RightClick, {}, {});
         return;
     }
     const auto* notice = reinterpret_cast<const NMHEADERW*>(lParam);
     if (code == static_cast<int>(HDN_ITEMCLICKW)) {
-        element->OnNotify(2, {}, {notice->iItem});
+        element->OnNotify(NoticeKind::HeaderItemClicked, {}, {notice->iItem});
         return;
     }
     int newWidth = notice->pitem ? notice->pitem->cxy : 0;
-    element->OnNotify(1, {}, {notice->iItem, newWidth});
+    element->OnNotify(NoticeKind::HeaderItemResized, {}, {notice->iItem, newWidth});
 }
 
 void OnHotKey(GUIElement* element, WPARAM id) {
@@ -336,14 +336,14 @@ void ReleaseWindow(const GUIElement& element) {
     }
     // Another procedure was put in front of the toolkit's (a tooltip does that
     // to its tool) and still calls it: the toolkit passes the messages on.
-    SetPropW(window, kReleasedProcedure, reinterpret_cast<HANDLE>(restored));
+    SetPropW(window, ReleasedProcedure, reinterpret_cast<HANDLE>(restored));
 }
 
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     GUIElement* element = FindByHandle(window);
     if (!element || element->windowHandle != window) {
-        if (auto released = reinterpret_cast<WNDPROC>(GetPropW(window, kReleasedProcedure))) {
-            if (message == WM_NCDESTROY) RemovePropW(window, kReleasedProcedure);
+        if (auto released = reinterpret_cast<WNDPROC>(GetPropW(window, ReleasedProcedure))) {
+            if (message == WM_NCDESTROY) RemovePropW(window, ReleasedProcedure);
             return CallWindowProcW(released, window, message, wParam, lParam);
         }
     }

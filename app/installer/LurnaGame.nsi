@@ -7,7 +7,7 @@
 ;   OUTFILE  the setup to write
 ;   TARGET   x86-unicode (the product) or amd64-unicode (around the 64-bit build
 ;            of the test tree, on machines that run 64-bit programs only)
-;   NAME, VERSION, RIGHTS  product name, version and rights line of table/AboutData.h
+;   NAME, VERSION, RIGHTS  product name, version and rights line of app/Version.h
 
 Unicode true
 Target ${TARGET}

@@ -9,7 +9,8 @@ and checks that the folder, the shortcut and the key are gone.
 zip: unpacks the portable zip, checks its two entries and LEGGIMI.txt, starts the
 unpacked program and closes it with exit code 0.
 
-Names, version and the freeware notice expected are read from table/AboutData.h."""
+Names, version and the freeware notice expected are read from app/Version.h and
+table/AboutData.h."""
 
 import argparse
 import ast
@@ -33,13 +34,21 @@ START_MENU = ("ProgramData", "Microsoft", "Windows", "Start Menu", "Programs")
 
 
 def about_data():
-    """The string constants of table/AboutData.h, decoded from Windows-1252."""
+    """The texts the program shows about itself: the string constants of
+    table/AboutData.h, decoded from Windows-1252, with the name, the version, the
+    rights line and the web address of app/Version.h."""
     with open(os.path.join(SOURCE, "table", "AboutData.h"), encoding="ascii") as f:
         text = f.read()
     values = {}
     for name, literals in re.findall(r"constexpr char (\w+)\[\] =\s*((?:\"(?:[^\"\\]|\\.)*\"\s*)+);", text):
         raw = "".join(ast.literal_eval(s) for s in re.findall(r"\"(?:[^\"\\]|\\.)*\"", literals))
         values[name] = raw.encode("latin-1").decode("cp1252")
+    with open(os.path.join(SOURCE, "app", "Version.h"), encoding="ascii") as f:
+        defines = dict(re.findall(r"^#define LURNA_(\w+) \"?([^\"\n]*)\"?$", f.read(), re.M))
+    values["ProductName"] = defines["PRODUCT_NAME"]
+    values["ProductVersion"] = ".".join(defines["VERSION_" + part] for part in ("MAJOR", "MINOR", "PATCH", "BUILD"))
+    values["RightsLine"] = defines["RIGHTS_LINE"]
+    values["WebAddress"] = defines["WEB_ADDRESS"]
     return values
 
 

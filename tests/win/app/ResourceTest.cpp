@@ -2,6 +2,7 @@
 // program itself.
 #include <windows.h>
 
+#include "app/ResourceIds.h"
 #include "table/AboutData.h"
 #include "tests/win/app/ProgramPath.h"
 
@@ -105,23 +106,23 @@ protected:
 };
 
 TEST_F(ProgramResources, CardBackAndFacesAre63By101At4Bits) {
-    for (int id = 1100; id <= 1140; ++id) {
+    for (int id = LURNA_CARD_BACK_PICTURE; id <= LURNA_CARD_BACK_PICTURE + 40; ++id) {
         ExpectBitmap(id, 63, 101, 4);
     }
 }
 
 TEST_F(ProgramResources, AboutPictureAndBannerAre24Bits) {
-    ExpectBitmap(1006, 163, 50, 24);
-    ExpectBitmap(1007, 200, 50, 24);
+    ExpectBitmap(LURNA_ABOUT_PICTURE, 163, 50, 24);
+    ExpectBitmap(LURNA_TITLE_PICTURE, 200, 50, 24);
 }
 
 TEST_F(ProgramResources, NoBitmapBeyondTheDeck) {
-    EXPECT_EQ(Find(1099, MAKEINTRESOURCEW(2)).data, nullptr);
-    EXPECT_EQ(Find(1141, MAKEINTRESOURCEW(2)).data, nullptr);
+    EXPECT_EQ(Find(LURNA_CARD_BACK_PICTURE - 1, MAKEINTRESOURCEW(2)).data, nullptr);
+    EXPECT_EQ(Find(LURNA_CARD_BACK_PICTURE + 41, MAKEINTRESOURCEW(2)).data, nullptr);
 }
 
 TEST_F(ProgramResources, IconGroupHolds16And32And48Pixels) {
-    const RawResource group = Find(1005, MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    const RawResource group = Find(LURNA_PROGRAM_ICON, MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
     ASSERT_NE(group.data, nullptr);
     ASSERT_GE(group.size, 6u);
     const int count = Read16(group.data + 4);
@@ -135,7 +136,7 @@ TEST_F(ProgramResources, IconGroupHolds16And32And48Pixels) {
 
     for (int size : {16, 32, 48}) {
         SCOPED_TRACE("icon " + std::to_string(size));
-        HICON icon = static_cast<HICON>(LoadImageW(module_, MAKEINTRESOURCEW(1005), IMAGE_ICON, size, size, 0));
+        HICON icon = static_cast<HICON>(LoadImageW(module_, MAKEINTRESOURCEW(LURNA_PROGRAM_ICON), IMAGE_ICON, size, size, 0));
         ASSERT_NE(icon, nullptr);
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -150,15 +151,15 @@ TEST_F(ProgramResources, IconGroupHolds16And32And48Pixels) {
 }
 
 TEST_F(ProgramResources, ClickIsATenthOfASecondMono) {
-    ExpectWave(1008, 1, 44100, 0.1, 0.03);
+    ExpectWave(LURNA_CLICK_SOUND, 1, 44100, 0.1, 0.03);
 }
 
 TEST_F(ProgramResources, CheerIsStereoOfAbout1Point8Seconds) {
-    ExpectWave(1009, 2, 48000, 1.8, 0.15);
+    ExpectWave(LURNA_PLAYER_SOUND, 2, 48000, 1.8, 0.15);
 }
 
 TEST_F(ProgramResources, LamentIsStereoOfAbout2Point1Seconds) {
-    ExpectWave(1010, 2, 48000, 2.1, 0.15);
+    ExpectWave(LURNA_PC_SOUND, 2, 48000, 2.1, 0.15);
 }
 
 }  // namespace
@@ -177,7 +178,9 @@ TEST_F(ProgramResources, ManifestAsksForTheCurrentControlsAndNoDpiAwareness) {
     EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);
 }
 
-TEST_F(ProgramResources, VersionNamesTheProductItsRightsAndItsFile) {
+// The About form's title is the product name and this version; the version
+// record (numbers and texts) and the manifest must say the same.
+TEST_F(ProgramResources, VersionRecordAndManifestAgreeWithTheAboutTitle) {
     const std::wstring path = ProgramPath();
     DWORD unused = 0;
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &unused);
@@ -193,8 +196,27 @@ TEST_F(ProgramResources, VersionNamesTheProductItsRightsAndItsFile) {
         for (const wchar_t* p = text; *p; ++p) narrow.push_back(static_cast<char>(*p));
         return narrow;
     };
-    EXPECT_EQ(value(L"ProductName"), MyGame::ProductName);
-    EXPECT_EQ(value(L"ProductVersion"), MyGame::ProductVersion);
+    auto dotted = [](DWORD high, DWORD low) {
+        return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." + std::to_string(HIWORD(low)) +
+               "." + std::to_string(LOWORD(low));
+    };
+    const std::string about = std::string(MyGame::ProductName) + " " + MyGame::ProductVersion;
+    EXPECT_EQ(value(L"ProductName") + " " + value(L"ProductVersion"), about);
+    EXPECT_EQ(value(L"ProductName") + " " + value(L"FileVersion"), about);
     EXPECT_EQ(value(L"LegalCopyright"), MyGame::RightsLine);
     EXPECT_EQ(value(L"OriginalFilename"), "LurnaGame.exe");
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
+    EXPECT_EQ(value(L"ProductName") + " " + dotted(fixed->dwFileVersionMS, fixed->dwFileVersionLS), about);
+    EXPECT_EQ(value(L"ProductName") + " " + dotted(fixed->dwProductVersionMS, fixed->dwProductVersionLS), about);
+
+    const RawResource raw = Find(1, MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    ASSERT_NE(raw.data, nullptr);
+    const std::string manifest(reinterpret_cast<const char*>(raw.data), raw.size);
+    const std::string identity = "<assemblyIdentity type=\"win32\" name=\"" + std::string(MyGame::ProductName) +
+                                 "\" version=\"" + MyGame::ProductVersion + "\"";
+    EXPECT_NE(manifest.find(identity), std::string::npos) << manifest.substr(0, 300);
 }

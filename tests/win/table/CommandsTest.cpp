@@ -176,7 +176,7 @@ TEST(GameWindowCommands, InfoOpensAnAboutFormThatDisablesTheGameUntilItsOkAndEac
     game.Click(*form.InfoButton);
     ToolkitTest::Pump();
     ASSERT_NE(form.AboutForm.get(), second);
-    EXPECT_EQ(KTUtility::FindById(secondOk), second->okButton);
+    EXPECT_EQ(KTUtility::FindById(secondOk), second->okButton.get());
     game.Click(*form.AboutForm->okButton);
     ToolkitTest::Pump();
     EXPECT_TRUE(IsWindowEnabled(game.Window()));
@@ -197,12 +197,12 @@ TEST(GameWindowCommands, TheAboutFormComesUpAtItsSizeWithEveryTextWhole) {
     EXPECT_EQ(client.cx, 600);
     EXPECT_EQ(client.cy, 300);
 
-    for (KTUtility::Label* label : {about.titleLabel, about.secondLabel}) {
+    for (KTUtility::Label* label : {about.titleLabel.get(), about.secondLabel.get()}) {
         HWND window = label->windowHandle;
         ExpectFits(window, WindowFont(window), label->GetText(), ClientSize(window).cx, "a label");
     }
     // A cell paints its text itself, in its element's font.
-    for (KTUtility::CellControl* link : {about.webLink, about.mailLink}) {
+    for (KTUtility::CellControl* link : {about.webLink.get(), about.mailLink.get()}) {
         HWND window = link->windowHandle;
         ExpectFits(window, link->font->MakeFont(), link->GetText(), ClientSize(window).cx, "a link");
     }

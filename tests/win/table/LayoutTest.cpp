@@ -6,6 +6,7 @@
 #include "GameWindow.h"
 #include "ScreenImage.h"
 #include "TestSupport.h"
+#include "app/ResourceIds.h"
 #include "table/FormMain.h"
 #include "toolkit/Button.h"
 #include "toolkit/CellControl.h"
@@ -112,7 +113,7 @@ TEST(GameWindowLayout, EveryElementSitsWhereTheFinalClientSizePutsItAndTheTableS
 // answers null).
 TEST(GameWindowLayout, TheWindowsBigIconAndSmallIconAreTheProgramsIcon) {
     GameWindow game;
-    const HICON program = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1005));
+    const HICON program = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(LURNA_PROGRAM_ICON));
     ASSERT_NE(program, nullptr);
     auto bigIcon = reinterpret_cast<HICON>(SendMessageW(game.Window(), WM_GETICON, ICON_BIG, 0));
     if (!bigIcon) bigIcon = reinterpret_cast<HICON>(GetClassLongPtrW(game.Window(), GCLP_HICON));

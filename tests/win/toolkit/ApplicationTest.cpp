@@ -27,7 +27,7 @@ Tracked* retiring = nullptr;
 bool aliveWhenRetired = false;
 void CALLBACK RetireDuringLoop(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    RetireElement(retiring);
+    RetireElement(std::unique_ptr<GUIElement>(retiring));
     RetireElement(nullptr);
     aliveWhenRetired = !freed;
     PostMessageW(Dispatch().mainWindow, WM_CLOSE, 0, 0);

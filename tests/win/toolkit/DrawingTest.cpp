@@ -110,14 +110,14 @@ TEST(Drawing, TextIsClippedToItsBoxUnlessTheBoxIsEmpty) {
     {
         Canvas canvas(300, 40, kWhite);
         AttachedSurface attached(canvas);
-        attached.surface.WriteText(0, 0, 30, 30, wide, 0, AlignLeft, &font);
+        attached.surface.WriteText(0, 0, 30, 30, wide, 0, TextAlignment::Left, &font);
         EXPECT_GT(canvas.CountNot(kWhite, 0, 0, 30, 30), 0);
         EXPECT_EQ(canvas.CountNot(kWhite, 30, 0, 300, 40), 0);
     }
     {
         Canvas canvas(300, 40, kWhite);
         AttachedSurface attached(canvas);
-        attached.surface.WriteText(0, 0, 0, 30, wide, 0, AlignLeft, &font);
+        attached.surface.WriteText(0, 0, 0, 30, wide, 0, TextAlignment::Left, &font);
         EXPECT_GT(canvas.CountNot(kWhite, 30, 0, 300, 40), 0);
     }
 }
@@ -126,9 +126,9 @@ TEST(Drawing, TextIsAlignedInItsBox) {
     FontDescription font("Arial", 20);
     Canvas canvas(200, 90, kWhite);
     AttachedSurface attached(canvas);
-    attached.surface.WriteText(0, 0, 200, 30, std::string("I"), 0, AlignLeft, &font);
-    attached.surface.WriteText(0, 30, 200, 30, std::string("I"), 0, AlignRight, &font);
-    attached.surface.WriteText(0, 60, 200, 30, std::string("I"), 0, AlignCenter, &font);
+    attached.surface.WriteText(0, 0, 200, 30, std::string("I"), 0, TextAlignment::Left, &font);
+    attached.surface.WriteText(0, 30, 200, 30, std::string("I"), 0, TextAlignment::Right, &font);
+    attached.surface.WriteText(0, 60, 200, 30, std::string("I"), 0, TextAlignment::Center, &font);
     EXPECT_GT(canvas.CountNot(kWhite, 0, 0, 20, 30), 0);
     EXPECT_GT(canvas.CountNot(kWhite, 180, 30, 200, 60), 0);
     EXPECT_GT(canvas.CountNot(kWhite, 90, 60, 110, 90), 0);
@@ -145,12 +145,12 @@ TEST(Drawing, TextIsCutAfter1023CodeUnits) {
 
     Canvas shown(width, 30, kWhite);
     AttachedSurface first(shown);
-    first.surface.WriteText(0, 0, 0, 0, std::wstring(1022, L' ') + L"W", 0, AlignLeft, &font);
+    first.surface.WriteText(0, 0, 0, 0, std::wstring(1022, L' ') + L"W", 0, TextAlignment::Left, &font);
     EXPECT_GT(shown.CountNot(kWhite, 0, 0, width, 30), 0);
 
     Canvas cut(width, 30, kWhite);
     AttachedSurface second(cut);
-    second.surface.WriteText(0, 0, 0, 0, std::wstring(1023, L' ') + std::wstring(977, L'W'), 0, AlignLeft, &font);
+    second.surface.WriteText(0, 0, 0, 0, std::wstring(1023, L' ') + std::wstring(977, L'W'), 0, TextAlignment::Left, &font);
     EXPECT_EQ(cut.CountNot(kWhite, 0, 0, width, 30), 0);
 }
 

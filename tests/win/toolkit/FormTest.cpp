@@ -303,7 +303,7 @@ TEST(Dispatch, CommandsAndNotificationsFromWindowsWithoutAnElementAreIgnored) {
     class Pending : public Button {
     public:
         using Button::Button;
-        void OnNotify(int, std::vector<std::string>, std::vector<int>) override { ++notices; }
+        void OnNotify(NoticeKind, std::vector<std::string>, std::vector<int>) override { ++notices; }
     };
     Pending pending(form.get(), "Dopo");
     pending.commandHandler = OnCommand;

@@ -180,7 +180,7 @@ TEST(Panel, ColourRequestsOfTheControlsInside) {
     EXPECT_EQ(GetTextColor(context), RGB(200, 200, 0));
 
     // The element's back colour stands in for a missing panel colour.
-    panel.panelColor = kNoColor;
+    panel.panelColor = NoColor;
     panel.backColor = RGB(0, 0, 90);
     EXPECT_EQ(GetObjectW(panel.OnControlColor(context), sizeof(LOGBRUSH), &made), static_cast<int>(sizeof(LOGBRUSH)));
     EXPECT_EQ(made.lbColor, RGB(0, 0, 90));
@@ -196,13 +196,13 @@ TEST(Cell, PaintsItsTextAndMarkerInItsColour) {
     EXPECT_FALSE(cell.tabStop);
     cell.SetText(std::string("Tocca a te"));
     cell.textColor = kRed;
-    cell.textAlignment = AlignLeft;
+    cell.textAlignment = TextAlignment::Left;
     painted.Show();
     EXPECT_TRUE(painted.ShowsRed());
     EXPECT_GT(painted.Inked(0, 0, 60, 30), 0);
     EXPECT_EQ(painted.Inked(100, 0, 120, 30), 0);  // left aligned: the right end is empty
 
-    cell.SetTextAlignment(AlignRight);
+    cell.SetTextAlignment(TextAlignment::Right);
     painted.Settle();
     EXPECT_GT(painted.Inked(100, 0, 120, 30), 0);
     EXPECT_EQ(painted.Inked(0, 0, 20, 30), 0);
@@ -237,7 +237,7 @@ TEST(Cell, PictureIsDrawnWithBlackSeeThrough) {
     HBITMAP picture = LoadBitmapResource(BITMAP_QUARTER);
     PaintedCell painted(MakeForm());
     painted.cell.SetPicture(picture, 16, 16);
-    painted.cell.pictureAlignment = PictureLeft;
+    painted.cell.pictureAlignment = PictureAlignment::Left;
     painted.Show();
     // At (3, 7): the black quarter lets the white through, the rest is red.
     EXPECT_EQ(painted.Count(RGB(200, 30, 60), 3, 7, 19, 23), 16 * 16 - 8 * 8);
