@@ -39,22 +39,23 @@ void MatchController::OnTurnTimer() {
 void MatchController::ContinueAfterHand() {
     switch (MatchResultOf(State.PcMatchPoints, State.PlayerMatchPoints)) {
         case MatchResult::PlayerLost:
-            phase_ = MatchPhase::MatchOver;
-            board_.SetStatusText("Hai perso..");
-            board_.PlaySoundResource(PcSound);
-            board_.SetPlayButtonText("GIOCA");
+            EndMatch("Hai perso..", PcSound);
             break;
         case MatchResult::PlayerWon:
-            phase_ = MatchPhase::MatchOver;
-            board_.SetStatusText("Hai vinto!!");
-            board_.PlaySoundResource(PlayerSound);
-            board_.SetPlayButtonText("GIOCA");
+            EndMatch("Hai vinto!!", PlayerSound);
             break;
         case MatchResult::NextHand:
             DealNewHand(lastMover_);
             break;
     }
     board_.HideReport();
+}
+
+void MatchController::EndMatch(const char* outcome, int sound) {
+    phase_ = MatchPhase::MatchOver;
+    board_.SetStatusText(outcome);
+    board_.PlaySoundResource(sound);
+    board_.SetPlayButtonText("GIOCA");
 }
 
 void MatchController::GiveTurnTo(Side side) {

@@ -109,6 +109,8 @@ public:
 private:
     // Deals a hand begun by the side.
     void DealNewHand(Side beginner);
+    // The match won or lost: its outcome in the status line, with its sound.
+    void EndMatch(const char* outcome, int sound);
     void SetPlayerHandCursor(bool on);
     void SetTableCursor(bool on);
     // The move under way cleared, every position back in its place, no hand
