@@ -161,7 +161,10 @@ void OnHotKey(GUIElement* element, WPARAM id) {
 
 // One hover and leave request at a time, until its WM_MOUSELEAVE or until its
 // window goes: a window destroyed first never gets the leave, and a request
-// thought pending for good would stop hover and leave everywhere.
+// thought pending for good would stop hover and leave everywhere. Asked only
+// for an element that handles hover or leave: while a request is pending, the
+// system polls the pointer a few times a second for as long as it rests on the
+// window.
 void TrackMouse(HWND window) {
     DispatchState& state = Dispatch();
     if (state.trackedWindow) return;
@@ -262,7 +265,7 @@ bool Handle(GUIElement* element, HWND window, UINT message, WPARAM wParam, LPARA
     }
     case WM_MOUSEMOVE:
         element->OnMouseMove(SignedLow(lParam), SignedHigh(lParam));
-        TrackMouse(window);
+        if (element->onMouseHover || element->onMouseLeave) TrackMouse(window);
         return false;
     case WM_LBUTTONDOWN: {
         // Read before the callback: what it does may free the element (a

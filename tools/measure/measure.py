@@ -147,9 +147,9 @@ class StartUp:
 
 
 def game_painted(faces):
-    def painted(client, width, height):
+    def painted(client, *_):
         """Every card place of the start shows the back in its place."""
-        board = Board(client, Layout(2 * CLIENT_WIDTH - width, 2 * CLIENT_HEIGHT - height), faces)
+        board = Board(client, Layout(CLIENT_WIDTH, CLIENT_HEIGHT), faces)
         return all(board.cards[p].offset == 0 and board.cards[p].number == 0
                    for p in PC_HAND + PLAYER_HAND + TABLE_ROW + (STOCK,))
     return painted

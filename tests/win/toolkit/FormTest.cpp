@@ -330,16 +330,26 @@ TEST(Dispatch, MouseCoordinatesAreSigned) {
 }
 
 // A move over a window asks the system for its hover and leave, one request
-// at a time; the window goes before its leave comes. The next window moved
-// over must ask for its own: a request thought pending for the gone window
-// would stop hover and leave for every window for good.
+// at a time, when its element handles them; the window goes before its leave
+// comes. The next window moved over must ask for its own: a request thought
+// pending for the gone window would stop hover and leave for every window for
+// good. A window whose element handles neither asks for nothing, so that the
+// system does not poll the pointer while it rests there.
 TEST(Dispatch, AWindowDestroyedBeforeItsMouseLeaveDoesNotStopHoverAndLeaveElsewhere) {
     auto form = MakeForm();
+    Button plain(form.get(), "0");
     Button gone(form.get(), "1");
     Button next(form.get(), "2");
+    gone.SetPosition(100, 0);
     next.SetPosition(200, 0);
+    gone.onMouseLeave = [](GUIElement*) { return 0; };
+    next.onMouseHover = [](GUIElement*) { return 0; };
+    plain.Create();
     gone.Create();
     next.Create();
+    SendMessageW(plain.windowHandle, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(Dispatch().trackedWindow, nullptr);
+
     SendMessageW(gone.windowHandle, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     ASSERT_EQ(Dispatch().trackedWindow, gone.windowHandle);
     DestroyWindow(gone.windowHandle);
