@@ -198,6 +198,7 @@ void ControllerGame::PlayPcMove() {
             capture = !match_.Move().PcCapture.empty();
             const int position = PcHandFirst + match_.Move().PcChosenPosition;
             const PositionRecord& record = board_.Positions[position];
+            HashPcMove(totals_, record.HeldCard, match_.Move().PcCapture);
             if (record.OffsetY != PcCardDrop || record.Picture != CardPicture(record.HeldCard)) {
                 Violation("the PC's card is not shown face up below its place");
             }

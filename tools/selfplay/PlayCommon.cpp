@@ -36,6 +36,16 @@ bool CardsAccountedOnce(const BoardRecord& board, const GameState& state) {
     return !bad && seen == (std::uint64_t{1} << (DeckSize + 1)) - 2;
 }
 
+void HashPcMove(Totals& totals, Card played, const std::string& capture) {
+    // FNV-1a over the card's byte, the capture's bytes and a separator.
+    auto fold = [&](unsigned char byte) {
+        totals.PcMoveHash = (totals.PcMoveHash ^ byte) * 1099511628211ull;
+    };
+    fold(static_cast<unsigned char>(played));
+    for (char c : capture) fold(static_cast<unsigned char>(c));
+    fold('|');
+}
+
 void KeepViolation(Totals& totals, std::vector<std::string>& faults, const std::string& what) {
     ++totals.Violations;
     if (static_cast<int>(faults.size()) < MaxFaultsKept) {

@@ -23,6 +23,9 @@ int RandomPlayerHandPosition(const MyGame::BoardRecord& board, MyGame::DeckRando
 // Whether the cards on the board (the stock aside), in the deck and in the piles
 // are the forty cards, each exactly once.
 bool CardsAccountedOnce(const MyGame::BoardRecord& board, const MyGame::GameState& state);
+// Folds one move of the PC's (the card it played and its capture text, empty
+// when it laid the card) into the run's hash.
+void HashPcMove(Totals& totals, MyGame::Card played, const std::string& capture);
 // Counts a violation and keeps its description among the first ones met.
 void KeepViolation(Totals& totals, std::vector<std::string>& faults, const std::string& what);
 

@@ -69,6 +69,7 @@ void Game::PlayStrategyMove(Side side) {
         return;
     }
     const int position = handFirst + move.HandIndex;
+    if (side == Side::Pc) HashPcMove(totals_, board_.CardAt(position), move.CaptureText);
     if (!move.CaptureText.empty()) {
         MakeCapture(side, position, move.CaptureText);
         return;

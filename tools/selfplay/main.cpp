@@ -138,8 +138,9 @@ template <typename Game>
 int PrintEnd(const Game& game, double seconds, const std::string& moreCounts) {
     const SelfPlay::Totals& totals = game.Counts();
     const int status = PrintFaults(game);
-    std::printf("matches=%lld beeps=%lld%s\n", static_cast<long long>(totals.Matches),
-                static_cast<long long>(totals.Beeps), moreCounts.c_str());
+    std::printf("matches=%lld beeps=%lld pc_move_hash=%016llx%s\n", static_cast<long long>(totals.Matches),
+                static_cast<long long>(totals.Beeps), static_cast<unsigned long long>(totals.PcMoveHash),
+                moreCounts.c_str());
     PrintSummary(totals, seconds);
     return status;
 }
