@@ -1,5 +1,7 @@
 // selfplay [--hands N] [--seed S] [--opponent pc|random]: plays N hands with the
 // rule routines alone and checks every move; the last line sums it up.
+// With --pc-hash H a timed run also fails unless the PC's moves hash to H: the
+// tests pin the PC's choices over seeded runs with it.
 // selfplay --match [--seed S]: plays one match PC against PC and prints each
 // hand's report and the result in the game's own texts.
 // selfplay --through-controller [--matches N] [--seed S] [--opponent pc|random]:
@@ -23,12 +25,14 @@ struct Options {
     bool Match = false;
     bool ThroughController = false;
     long long Matches = 1000;
+    // The hash the PC's moves must have; empty when any will do.
+    std::string PcHash;
 };
 
 [[noreturn]] void Usage() {
     std::fprintf(stderr,
-                 "usage: selfplay [--hands N] [--seed S] [--opponent pc|random] | --match [--seed S]\n"
-                 "       selfplay --through-controller [--matches N] [--seed S] [--opponent pc|random]\n");
+                 "usage: selfplay [--hands N] [--seed S] [--opponent pc|random] [--pc-hash H] | --match [--seed S]\n"
+                 "       selfplay --through-controller [--matches N] [--seed S] [--opponent pc|random] [--pc-hash H]\n");
     std::exit(2);
 }
 
@@ -50,6 +54,8 @@ Options ReadOptions(int argc, char** argv) {
             options.Hands = std::atoll(value.c_str());
         } else if (name == "--matches") {
             options.Matches = std::atoll(value.c_str());
+        } else if (name == "--pc-hash") {
+            options.PcHash = value;
         } else if (name == "--seed") {
             options.Seed = static_cast<std::uint32_t>(std::strtoul(value.c_str(), nullptr, 10));
         } else if (name == "--opponent" && (value == "pc" || value == "random")) {
@@ -135,12 +141,17 @@ void PrintStart(const Options& options, const char* way) {
 
 // The faults, the counts (with any the run adds) and the summary line of a timed run.
 template <typename Game>
-int PrintEnd(const Game& game, double seconds, const std::string& moreCounts) {
+int PrintEnd(const Game& game, double seconds, const std::string& moreCounts, const std::string& expectedHash) {
     const SelfPlay::Totals& totals = game.Counts();
-    const int status = PrintFaults(game);
-    std::printf("matches=%lld beeps=%lld pc_move_hash=%016llx%s\n", static_cast<long long>(totals.Matches),
-                static_cast<long long>(totals.Beeps), static_cast<unsigned long long>(totals.PcMoveHash),
-                moreCounts.c_str());
+    int status = PrintFaults(game);
+    char hash[17];
+    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(totals.PcMoveHash));
+    if (!expectedHash.empty() && expectedHash != hash) {
+        std::fprintf(stderr, "the PC's moves hash to %s, not %s\n", hash, expectedHash.c_str());
+        status = 1;
+    }
+    std::printf("matches=%lld beeps=%lld pc_move_hash=%s%s\n", static_cast<long long>(totals.Matches),
+                static_cast<long long>(totals.Beeps), hash, moreCounts.c_str());
     PrintSummary(totals, seconds);
     return status;
 }
@@ -150,7 +161,7 @@ int PlayHands(const Options& options) {
     PrintStart(options, "");
     const auto start = std::chrono::steady_clock::now();
     for (long long hand = 0; hand < options.Hands; ++hand) game.PlayHand();
-    return PrintEnd(game, SecondsSince(start), "");
+    return PrintEnd(game, SecondsSince(start), "", options.PcHash);
 }
 
 int PlayThroughController(const Options& options) {
@@ -158,7 +169,7 @@ int PlayThroughController(const Options& options) {
     PrintStart(options, " through-controller");
     const auto start = std::chrono::steady_clock::now();
     for (long long match = 0; match < options.Matches; ++match) game.PlayMatch();
-    return PrintEnd(game, SecondsSince(start), " ticks=" + std::to_string(game.Ticks()));
+    return PrintEnd(game, SecondsSince(start), " ticks=" + std::to_string(game.Ticks()), options.PcHash);
 }
 
 }  // namespace
