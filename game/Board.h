@@ -34,6 +34,8 @@ public:
     virtual void MoveFromPlace(int position, int offsetY) = 0;
     // The hand cursor over the position: a press there does something.
     virtual void SetPositionCursor(int position, bool on) = 0;
+    // The keyboard's focus frame around the position's card: Enter presses it.
+    virtual void SetPositionFocus(int position, bool on) = 0;
 
     virtual void SetStatusText(const std::string& text) = 0;
     virtual void SetTotals(const std::string& pcTotal, const std::string& playerTotal) = 0;

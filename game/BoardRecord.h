@@ -18,6 +18,7 @@ struct PositionRecord {
     // Pixels below its place while it is moved away (above when negative).
     int OffsetY = 0;
     bool HandCursor = false;
+    bool Focus = false;
 };
 
 class BoardRecord final : public Board {
@@ -36,6 +37,7 @@ public:
     void ReturnToPlace(int position) override { MoveFromPlace(position, 0); }
     void MoveFromPlace(int position, int offsetY) override;
     void SetPositionCursor(int position, bool on) override { Positions[position].HandCursor = on; }
+    void SetPositionFocus(int position, bool on) override { Positions[position].Focus = on; }
 
     void SetStatusText(const std::string& text) override { Status = text; }
     void SetTotals(const std::string& pcTotal, const std::string& playerTotal) override;

@@ -76,6 +76,7 @@ void ShuffleDeck(GameState& state, DeckRandom& random) {
     state.PlayerSweeps = 0;
     state.LastTakerIsPlayer = false;
     state.PlayerLastLaidValue = -1;
+    state.PcLastLaidValue = -1;
     do {
         BuildDeck(state.Deck, random);
     } while (TooManyKingsOnTable(state.Deck));
@@ -84,6 +85,7 @@ void ShuffleDeck(GameState& state, DeckRandom& random) {
 
 void DealHands(GameState& state, Board& board) {
     state.PlayerLastLaidValue = -1;
+    state.PcLastLaidValue = -1;
     for (int i = 0; i < HandSize; ++i) DealTo(state, board, HandPosition(Side::Pc, i), false);
     for (int i = 0; i < HandSize; ++i) DealTo(state, board, HandPosition(Side::Player, i), true);
     if (state.CardsLeft == 0) board.HidePosition(StockPosition);

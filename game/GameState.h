@@ -36,8 +36,11 @@ struct GameState {
     int PlayerSweeps = 0;
     bool LastTakerIsPlayer = false;
     // Value of the card the player last laid without capturing since the last
-    // deal; -1 when none.
+    // deal; -1 when none. The PC's strategy prefers a capture that takes it.
     int PlayerLastLaidValue = -1;
+    // The same for the PC, which the strategy judges by when it chooses for the
+    // player (the coach).
+    int PcLastLaidValue = -1;
     int PcMatchPoints = 0;
     int PlayerMatchPoints = 0;
     // The last hand's score report.

@@ -98,6 +98,7 @@ void MatchController::ClearMoveUnderWay() {
     move_ = MoveUnderWay{};
     for (int position = 0; position < PositionCount; ++position) {
         board_.ReturnToPlace(position);
+        board_.SetPositionFocus(position, false);
         // Until a hand is dealt, nothing answers a press.
         board_.SetPositionCursor(position, false);
     }

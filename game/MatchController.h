@@ -3,8 +3,9 @@
 // timer, the end of a hand and of the match. Everything it shows goes through the
 // Board, so the same controller runs in the window, the tests and the tools.
 //
-// The flow lives in MatchController.cpp, the player's presses in PlayerTurn.cpp
-// and the PC's steps in PcTurn.cpp.
+// The flow lives in MatchController.cpp, the player's presses in PlayerTurn.cpp,
+// the keyboard's table focus in TableFocus.cpp, the coach in Coach.cpp and the
+// PC's steps in PcTurn.cpp.
 #pragma once
 
 #include "app/ResourceIds.h"
@@ -14,6 +15,7 @@
 #include "game/GameState.h"
 
 #include <string>
+#include <vector>
 
 namespace MyGame {
 
@@ -28,6 +30,13 @@ constexpr int PcWaitTicks = 40;
 constexpr int PcCardDrop = 10;
 constexpr int PcTakeRaise = 10;
 constexpr int PlayerMarkDrop = 10;
+// The player's card stands this far above its place while table cards are
+// picked for it, and so does the card the coach suggests.
+constexpr int PlayerChosenRaise = 10;
+
+// Where the keyboard's focus goes over the table cards: to the next or the
+// previous shown card in the table's order, wrapping round.
+enum class FocusMove { Next, Previous };
 
 // The phases of a match and what the view shows in each; the play button
 // reads "GIOCA" exactly in Idle and MatchOver, the score panel shows exactly in
@@ -65,6 +74,13 @@ struct MoveUnderWay {
     CaptureList PlayerOptions;
     // Position 3..5 of the card the player is playing.
     int PlayerChosenPosition = 0;
+    // The table position the keyboard's focus frame is on while table cards are
+    // picked; -1 when none.
+    int TableFocus = -1;
+    // The coach's suggestion on show: the hand position raised and the table
+    // positions marked; -1 and none when nothing is suggested.
+    int SuggestedPosition = -1;
+    std::vector<int> SuggestedPicks;
 
     bool PcCardShown() const { return PcStepDone != PcStep::None; }
     bool PcCaptureShown() const { return PcStepDone == PcStep::CaptureShown; }
@@ -83,8 +99,19 @@ public:
     // The play button while it reads "ABBANDONA", at any moment: the idle board,
     // the move under way cleared, every position back in its place.
     void AbandonMatch();
-    // A press on the card position with this identifier.
+    // A press on the card position with this identifier. A suggestion on show
+    // goes first.
     void OnCardClicked(int identifier);
+    // The keyboard: a press on the player's hand card at this index (0..2, left
+    // to right), or on the table card with the focus frame; the frame moved.
+    void PressHandCard(int index);
+    void PressFocusedCard();
+    void MoveTableFocus(FocusMove move);
+    // The coach: in the player's turn, before a card is chosen, the move the
+    // PC's strategy would make with the player's hand is shown, its card raised
+    // and the cards it takes marked, until the next press. While table cards are
+    // picked the chosen card cannot change, and it beeps as such a press does.
+    void ShowSuggestion();
     // A tick of the turn timer: the PC's pacing and steps.
     void OnTurnTimer();
     // "Continua" on the score panel: the end of the match or the next hand, begun
@@ -121,6 +148,12 @@ private:
     // After every move: the turn to the other side, then the end of the hand and
     // its scoring, or new hands when both are empty.
     void EndMove(Side mover);
+
+    void ClearSuggestion();
+    void SetTableFocus(int position);
+    // The first shown table card in table order that fits an open option.
+    int FirstFittingTableCard() const;
+    bool FitsOpenOption(int position) const;
 
     void ChooseHandCard(int position);
     void PickTableCard(int position);

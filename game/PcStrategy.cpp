@@ -125,10 +125,12 @@ bool BetterCandidate(const MoveCandidate& a, const MoveCandidate& b) {
 }
 
 PcMove ChoosePcMove(const GameState& state, const Board& board) {
-    return ChooseMoveFromHand(board, PcHandFirst, state.PlayerLastLaidValue);
+    return ChooseMove(state, board, Side::Pc);
 }
 
-PcMove ChooseMoveFromHand(const Board& board, int handFirst, int lastLaidValue) {
+PcMove ChooseMove(const GameState& state, const Board& board, Side side) {
+    const int handFirst = HandFirst(side);
+    const int lastLaidValue = side == Side::Pc ? state.PlayerLastLaidValue : state.PcLastLaidValue;
     const TableCards table = ReadTable(board);
     const int sum = TableSum(table);
     PcMove move;

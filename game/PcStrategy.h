@@ -35,12 +35,12 @@ struct PcMove {
 // the player's last laid value, then the capture text; larger wins each key.
 bool BetterCandidate(const MoveCandidate& a, const MoveCandidate& b);
 
-// The PC's move from positions 0 to 2 against the player's last laid value.
-// Changes nothing.
-PcMove ChoosePcMove(const GameState& state, const Board& board);
+// The strategy's move for the side's hand, judged against the value the other
+// side last laid: the PC's own choice, or the coach's for the player. The hand
+// index is within the side's hand. Changes nothing.
+PcMove ChooseMove(const GameState& state, const Board& board, Side side);
 
-// The same strategy for the hand starting at handFirst, judged against the value
-// the other side last laid (-1 for none); the tools let it play the player's side.
-PcMove ChooseMoveFromHand(const Board& board, int handFirst, int lastLaidValue);
+// The PC's move from positions 0 to 2 against the player's last laid value.
+PcMove ChoosePcMove(const GameState& state, const Board& board);
 
 }  // namespace MyGame

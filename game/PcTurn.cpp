@@ -67,6 +67,7 @@ void MatchController::MakePcMove() {
     if (capture) {
         MakeCapture(Side::Pc, position, move_.PcCapture);
     } else {
+        State.PcLastLaidValue = CardValue(board_.CardAt(position));
         LayOnTable(board_, position);
     }
     if (capture && IsSweep(State, board_)) {

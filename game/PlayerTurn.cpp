@@ -1,6 +1,7 @@
 // The player's turn: a press on a hand card chooses the card to play; when it can
 // capture in more than one way, or leaves open which card of a value it takes,
-// presses on table cards pick the cards, each marked below the row.
+// presses on table cards pick the cards, each marked below the row, while the
+// chosen card stands raised above its place.
 #include "game/MatchController.h"
 
 #include "game/Table.h"
@@ -9,6 +10,7 @@ namespace MyGame {
 
 void MatchController::OnCardClicked(int identifier) {
     if (phase_ != MatchPhase::PlayerTurn) return;
+    ClearSuggestion();
     const int position = PositionOfIdentifier(board_, identifier);
     // A hidden position holds no card, whatever text it still keeps; the window
     // sends it no presses, and nothing may be played or taken from it.
@@ -52,11 +54,15 @@ void MatchController::DecidePlayerMove() {
     } else {
         board_.SetStatusText("Selezionare le carte dal tavolo");
         SetTableCursor(true);
+        board_.MoveFromPlace(move_.PlayerChosenPosition, -PlayerChosenRaise);
+        if (move_.TableFocus < 0) SetTableFocus(FirstFittingTableCard());
     }
 }
 
 void MatchController::TakePlayerCapture() {
     SetTableCursor(false);
+    SetTableFocus(-1);
+    board_.ReturnToPlace(move_.PlayerChosenPosition);
     MakeCapture(Side::Player, move_.PlayerChosenPosition, move_.PlayerOptions.front());
     if (IsSweep(State, board_)) {
         board_.SetStatusText("LURNA!! Ora tocca al PC");

@@ -45,6 +45,7 @@ FormMain::FormMain(HINSTANCE instance, const std::string& title)
     SetSize(outer.cx, outer.cy);
     onCreate = &FormMain::ForwardCreate;
     onClosing = &FormMain::ForwardClosing;
+    onKeyDown = &FormMain::ForwardKeyDown;
     SetBackColor(TableGreen);
     // Only stored before the window exists: Create gives it to the window
     // class, whose big icon is the one the taskbar and Alt+Tab show.

@@ -7,7 +7,8 @@
 // FormMain.cpp holds its life and painting, FormMainLayout.cpp the building of
 // the table, FormMainBoard.cpp the board on the elements and FormMainCommands.cpp
 // the toolkit's callbacks and what they do: the presses, the ticks, the menu, the
-// buttons, the exit question, the About form and the rules.
+// buttons, the exit question, the About form and the rules; FormMainKeys.cpp the
+// keyboard's play.
 #pragma once
 
 #include "game/Board.h"
@@ -62,6 +63,7 @@ public:
     void ReturnToPlace(int position) override;
     void MoveFromPlace(int position, int offsetY) override;
     void SetPositionCursor(int position, bool on) override;
+    void SetPositionFocus(int position, bool on) override;
     void SetStatusText(const std::string& status) override;
     void SetTotals(const std::string& pcTotal, const std::string& playerTotal) override;
     void ShowReport(const HandReport& report) override;
@@ -105,6 +107,7 @@ public:
     std::unique_ptr<KTUtility::SubMenu> ExitItem;
     std::unique_ptr<KTUtility::Menu> HelpMenu;
     std::unique_ptr<KTUtility::SubMenu> GuideItem;
+    std::unique_ptr<KTUtility::SubMenu> SuggestItem;
     std::unique_ptr<KTUtility::SubMenu> HomeItem;
 
     // The About window last shown. A closed one is freed when the next one is
@@ -126,6 +129,7 @@ private:
     static void ForwardButton(KTUtility::GUIElement* element);
     static void ForwardMenu(KTUtility::GUIElement* element);
     static void ForwardTick(KTUtility::Timer* timer);
+    static int ForwardKeyDown(KTUtility::GUIElement* element, WPARAM key);
 
     // Inside the window's creation: the menu bar, the elements of the table, the
     // hidden score panel, then the turn timer.
@@ -141,6 +145,10 @@ private:
     // press of the double-click whose first closed the score panel.
     bool IsRestOfClosingClick(POINT at) const;
     void OnButtonCommand(KTUtility::Button* button);
+    // A key down on the window or on one of its buttons (a click leaves the
+    // focus on a button): the keyboard's play. True when the key is the game's,
+    // whether or not the moment lets it act.
+    bool OnGameKey(WPARAM key);
 
     // The window's outer size for this client area with the menu bar.
     SIZE OuterSizeFor(int clientWidth, int clientHeight) const;

@@ -2,6 +2,7 @@
 // whose text is its card number and whose visible flag says it holds a card.
 #include "table/FormMain.h"
 
+#include "table/TableLayout.h"
 #include "table/Visibility.h"
 
 #include "toolkit/Button.h"
@@ -72,6 +73,10 @@ void FormMain::MoveFromPlace(int position, int offsetY) {
 
 void FormMain::SetPositionCursor(int position, bool on) {
     CardPositions[position]->SetHandCursor(on);
+}
+
+void FormMain::SetPositionFocus(int position, bool on) {
+    CardPositions[position]->SetFrameColor(on ? FocusFrame : KTUtility::NoColor);
 }
 
 void FormMain::SetStatusText(const std::string& status) {

@@ -102,6 +102,8 @@ void FormMain::OnMenuCommand(KTUtility::SubMenu* item) {
     } else if (item->controlId == GuideItem->controlId) {
         // The rules come with the game: no page on the web has to exist.
         ShowRules();
+    } else if (item->controlId == SuggestItem->controlId) {
+        Match.ShowSuggestion();
     }
 }
 

@@ -63,9 +63,11 @@ void FormMain::BuildMenu() {
     FileMenu = std::make_unique<KTUtility::Menu>(MainMenu.get(), "&File");
     ExitItem = std::make_unique<KTUtility::SubMenu>(FileMenu.get(), "&Esci");
     HelpMenu = std::make_unique<KTUtility::Menu>(MainMenu.get(), "&?");
-    GuideItem = std::make_unique<KTUtility::SubMenu>(HelpMenu.get(), "&Guida");
+    // The text after the tab is the item's key, shown at the menu's right edge.
+    GuideItem = std::make_unique<KTUtility::SubMenu>(HelpMenu.get(), "&Guida\tF1");
+    SuggestItem = std::make_unique<KTUtility::SubMenu>(HelpMenu.get(), "&Suggerimento\tH");
     HomeItem = std::make_unique<KTUtility::SubMenu>(HelpMenu.get(), "&Home");
-    for (KTUtility::SubMenu* item : {ExitItem.get(), GuideItem.get(), HomeItem.get()}) {
+    for (KTUtility::SubMenu* item : {ExitItem.get(), GuideItem.get(), SuggestItem.get(), HomeItem.get()}) {
         item->commandHandler = &FormMain::ForwardMenu;
     }
     MainMenu->Create();
@@ -139,6 +141,7 @@ std::unique_ptr<KTUtility::Button> FormMain::MakeFormButton(const std::string& b
     button->SetSize(ButtonWidth, ButtonHeight);
     button->SetPosition(atX, atY);
     button->commandHandler = &FormMain::ForwardButton;
+    button->onKeyDown = &FormMain::ForwardKeyDown;
     return button;
 }
 
@@ -216,6 +219,7 @@ void FormMain::BuildReportPanel(int clientWidth) {
     ContinueButton->SetSize(ButtonWidth, ButtonHeight);
     ContinueButton->SetPosition(190, 250);
     ContinueButton->commandHandler = &FormMain::ForwardButton;
+    ContinueButton->onKeyDown = &FormMain::ForwardKeyDown;
     ContinueButton->onLeftButtonDown = &FormMain::ForwardContinuePress;
     ContinueButton->font = FormFont.get();
     ContinueButton->Create();

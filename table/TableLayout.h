@@ -14,6 +14,9 @@ constexpr int FormHeight = 480;
 constexpr COLORREF TableGreen = 0x008000;
 constexpr COLORREF White = 0xFFFFFF;
 constexpr COLORREF Black = 0x000000;
+// The keyboard's focus frame: gold between two dark lines, which reads on the
+// green and on the white edge of every card.
+constexpr COLORREF FocusFrame = RGB(255, 200, 0);
 
 constexpr int CardWidth = 63;
 constexpr int CardHeight = 101;

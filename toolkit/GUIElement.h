@@ -23,6 +23,8 @@ constexpr COLORREF NoColor = 0xFFFFFFFF;
 
 // Event callbacks: plain functions, the element first.
 using MouseCallback = int (*)(GUIElement* element, HWND window, int x, int y);
+// A key-down callback that returns nonzero has taken the key: the window does
+// nothing more with it.
 using KeyCallback = int (*)(GUIElement* element, WPARAM key);
 using KeyPressCallback = bool (*)(GUIElement* element, WPARAM character);
 using EventCallback = int (*)(GUIElement* element);

@@ -13,6 +13,8 @@ namespace KTUtility {
 namespace {
 
 constexpr WORD MenuCode = 0;
+// Set in a key-down's lParam when the key was already down: the auto-repeat.
+constexpr LPARAM KeyRepeatBit = 1 << 30;
 
 // Names, on a window whose element is gone, the procedure that its messages go
 // to instead of an element.
@@ -234,8 +236,14 @@ bool Handle(GUIElement* element, HWND window, UINT message, WPARAM wParam, LPARA
         OnNotification(lParam);
         return false;
     case WM_KEYDOWN:
+        // A key the element's handler took is its own: no Tab navigation, and
+        // no default processing (a focused button would click on Space).
+        Dispatch().keyRepeats = (lParam & KeyRepeatBit) != 0;
+        if (element->OnKeyDown(wParam)) {
+            result = 0;
+            return true;
+        }
         if (wParam == VK_TAB) MoveFocusByTab(element, window);
-        element->OnKeyDown(wParam);
         return false;
     case WM_KEYUP:
         element->OnKeyUp(wParam);
@@ -313,6 +321,10 @@ bool Handle(GUIElement* element, HWND window, UINT message, WPARAM wParam, LPARA
 DispatchState& Dispatch() {
     static DispatchState state;
     return state;
+}
+
+bool KeyRepeats() {
+    return Dispatch().keyRepeats;
 }
 
 void ForgetElement(const GUIElement* element) {

@@ -29,9 +29,14 @@ struct DispatchState {
     HWND trackedWindow = nullptr;       // the window of the pending hover and leave request
     HCURSOR waitCursor = nullptr;
     HCURSOR handCursor = nullptr;
+    bool keyRepeats = false;            // the key-down being handled is the keyboard's auto-repeat
 };
 
 DispatchState& Dispatch();
+
+// Whether the key-down being handled repeats a key held down, so that a handler
+// can act once per press.
+bool KeyRepeats();
 
 // Drops an element that is being destroyed from the dispatch state.
 void ForgetElement(const GUIElement* element);

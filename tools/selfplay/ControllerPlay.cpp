@@ -81,7 +81,6 @@ bool ControllerGame::PlayHand(bool playerBegins) {
     const int pcBefore = match_.State.PcMatchPoints;
     const int playerBefore = match_.State.PlayerMatchPoints;
     lastTakerIsPlayer_ = false;
-    pcLastLaidValue_ = -1;
     if (match_.PlayerToMove() != playerBegins || board_.Status != (playerBegins ? "Tocca a te" : "Tocca al pc")) {
         Violation("wrong side begins the hand");
     }
@@ -142,7 +141,7 @@ void ControllerGame::PlayPlayerMove() {
         PressRandomly();
         return;
     }
-    const PcMove move = ChooseMoveFromHand(board_, PlayerHandFirst, pcLastLaidValue_);
+    const PcMove move = ChooseMove(match_.State, board_, Side::Player);
     if (move.HandIndex < 0) {
         Violation("no card to play");
         return;
@@ -251,7 +250,6 @@ void ControllerGame::CheckMove(Side side, const Before& before) {
     const CardList added(ownPile.begin() + (player ? before.PlayerPile : before.PcPile), ownPile.end());
     const std::size_t otherAdded = otherPile.size() - (player ? before.PcPile : before.PlayerPile);
     const bool handOver = !match_.HandActive();
-    if (match_.State.CardsLeft != before.CardsLeft) pcLastLaidValue_ = -1;
 
     if (!added.empty() && InHand(before.Hand, added.front()) && otherAdded == 0) {
         // A capture: the played card, the taken cards, and at the end of the hand
@@ -299,11 +297,9 @@ void ControllerGame::CheckLay(Side side, const Before& before, Card laid) {
         FindCaptures(before.Table, CardValue(card), options);
         if (!options.empty()) Violation("card laid while a capture was possible");
     }
-    if (side == Side::Pc) {
-        pcLastLaidValue_ = CardValue(laid);
-    } else if (match_.HandActive() && match_.State.CardsLeft == before.CardsLeft &&
-               match_.State.PlayerLastLaidValue != CardValue(laid)) {
-        Violation("the player's last laid value not kept");
+    const int kept = side == Side::Pc ? match_.State.PcLastLaidValue : match_.State.PlayerLastLaidValue;
+    if (match_.HandActive() && match_.State.CardsLeft == before.CardsLeft && kept != CardValue(laid)) {
+        Violation("the last laid value not kept");
     }
 }
 

@@ -61,8 +61,6 @@ private:
     MyGame::BoardRecord board_;
     MyGame::MatchController match_;
     bool lastTakerIsPlayer_ = false;
-    // The PC's counterpart of PlayerLastLaidValue, for the strategy on the player's side.
-    int pcLastLaidValue_ = -1;
     std::int64_t ticks_ = 0;
     Totals totals_;
     std::vector<std::string> faults_;

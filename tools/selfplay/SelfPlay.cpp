@@ -60,10 +60,7 @@ void Game::PlayMove(Side side) {
 
 void Game::PlayStrategyMove(Side side) {
     const int handFirst = HandFirst(side);
-    // The player's side judges by the value the PC last laid, as the PC judges by
-    // the player's.
-    const PcMove move = side == Side::Pc ? ChoosePcMove(state_, board_)
-                                         : ChooseMoveFromHand(board_, handFirst, pcLastLaidValue_);
+    const PcMove move = ChooseMove(state_, board_, side);
     if (move.HandIndex < 0) {
         Violation("no card to play");
         return;
@@ -81,7 +78,7 @@ void Game::PlayStrategyMove(Side side) {
         FindCaptures(table, CardValue(board_.CardAt(handFirst + i)), options_);
         if (!options_.empty()) Violation("card laid while a capture was possible");
     }
-    (side == Side::Player ? state_.PlayerLastLaidValue : pcLastLaidValue_) = CardValue(board_.CardAt(position));
+    (side == Side::Player ? state_.PlayerLastLaidValue : state_.PcLastLaidValue) = CardValue(board_.CardAt(position));
     LayOnTable(board_, position);
 }
 
@@ -193,7 +190,6 @@ bool Game::FinishHand() {
 
 void Game::Deal() {
     DealHands(state_, board_);
-    pcLastLaidValue_ = -1;
 }
 
 void Game::Violation(const std::string& what) {

@@ -58,8 +58,6 @@ private:
     MyGame::BoardRecord board_;
     bool playerBeginsHand_ = true;
     bool lastTakerIsPlayer_ = false;
-    // The PC's counterpart of PlayerLastLaidValue, for the strategy on the player's side.
-    int pcLastLaidValue_ = -1;
     MyGame::CaptureList options_;
     Totals totals_;
     std::vector<std::string> faults_;

@@ -1,6 +1,7 @@
 // Whole matches played by random events, as a restless player might: presses on
-// any position, runs of ticks, "Continua", now and then abandoning, or starting
-// a new match over the one in progress. After every event the board and the turn state must agree with the
+// any position, the keyboard's presses and focus moves, the coach, runs of ticks,
+// "Continua", now and then abandoning, or starting a new match over the one in
+// progress. After every event the board and the turn state must agree with the
 // rules. Seeded, so a failure replays.
 #include "game/BoardRecord.h"
 #include "game/MatchController.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
@@ -51,8 +53,10 @@ private:
             ++Restarts;
         } else if (roll < 600) {
             FittingEvent(idle);
-        } else if (roll < 800) {
+        } else if (roll < 700) {
             PressSomewhere();
+        } else if (roll < 800) {
+            KeyboardEvent();
         } else {
             RunTicks();
         }
@@ -64,7 +68,11 @@ private:
         } else if (match_.Phase() == MatchPhase::HandOver) {
             Continue();
         } else if (match_.PlayerToMove()) {
-            PressSomewhere();
+            if (Random(3) == 0) {
+                KeyboardEvent();
+            } else {
+                PressSomewhere();
+            }
         } else {
             RunTicks();
         }
@@ -96,6 +104,42 @@ private:
         }
     }
 
+    // A digit key, Enter on the focused card, a focus move or the coach, at any
+    // moment.
+    void KeyboardEvent() {
+        switch (Random(5)) {
+            case 0:
+                match_.PressHandCard(Random(HandSize + 1) - 1 + Random(2));
+                break;
+            case 1:
+                match_.PressFocusedCard();
+                break;
+            case 2:
+                match_.MoveTableFocus(Random(2) == 0 ? FocusMove::Next : FocusMove::Previous);
+                break;
+            case 3:
+                match_.ShowSuggestion();
+                break;
+            default:
+                // The coach's move made press by press, as a player who follows it.
+                FollowSuggestion();
+                break;
+        }
+    }
+
+    void FollowSuggestion() {
+        match_.ShowSuggestion();
+        const MoveUnderWay& move = match_.Move();
+        if (move.SuggestedPosition < 0) return;
+        const std::vector<int> picks = move.SuggestedPicks;
+        match_.OnCardClicked(board_.Identifier(move.SuggestedPosition));
+        for (int position : picks) {
+            if (!match_.Move().AwaitingTableChoice()) break;
+            match_.OnCardClicked(board_.Identifier(position));
+        }
+        EXPECT_FALSE(match_.Move().AwaitingTableChoice()) << "the suggested move is not complete";
+    }
+
     void Continue() {
         const int pc = match_.State.PcMatchPoints;
         const int player = match_.State.PlayerMatchPoints;
@@ -125,6 +169,7 @@ private:
         ExpectViewFitsPhase(match_, board_);
         CheckTurnState();
         CheckOffsets();
+        CheckFocus();
         CheckCursors();
         EXPECT_EQ(statuses_.count(board_.Status), 1u) << board_.Status;
         if (!started_) return;
@@ -152,8 +197,9 @@ private:
     }
 
     // A position is away from its place only for a step under way: the PC's card
-    // shown, the cards it is about to take, or a card the player has picked and
-    // that every remaining option takes.
+    // shown, the cards it is about to take, a card the player has picked and
+    // that every remaining option takes, the player's chosen card, or the coach's
+    // suggestion.
     void CheckOffsets() {
         for (int position = 0; position < PositionCount; ++position) {
             const int offset = board_.Positions[position].OffsetY;
@@ -166,8 +212,32 @@ private:
                 move.PcCaptureShown() && NamesIdentifier(move.PcCapture, identifier) && offset == -PcTakeRaise;
             bool mark = move.AwaitingTableChoice() && IsTablePosition(position) && offset == PlayerMarkDrop;
             for (const std::string& option : move.PlayerOptions) mark = mark && NamesIdentifier(option, identifier);
-            EXPECT_TRUE(pcCard || pcTake || mark) << "position " << position << " moved by " << offset;
+            const bool chosen = move.AwaitingTableChoice() && position == move.PlayerChosenPosition &&
+                                offset == -PlayerChosenRaise;
+            const bool suggested =
+                (position == move.SuggestedPosition && offset == -PlayerChosenRaise) ||
+                (std::count(move.SuggestedPicks.begin(), move.SuggestedPicks.end(), position) == 1 &&
+                 offset == PlayerMarkDrop);
+            EXPECT_TRUE(pcCard || pcTake || mark || chosen || suggested)
+                << "position " << position << " moved by " << offset;
             EXPECT_TRUE(board_.IsPositionShown(position)) << "hidden position " << position << " away from its place";
+        }
+    }
+
+    // The focus frame is on exactly one shown table card while table cards are
+    // picked, and nowhere else; a suggestion shows only before a card is chosen.
+    void CheckFocus() {
+        const MoveUnderWay& move = match_.Move();
+        int frames = 0;
+        for (int position = 0; position < PositionCount; ++position) {
+            if (!board_.Positions[position].Focus) continue;
+            ++frames;
+            EXPECT_EQ(position, move.TableFocus);
+            EXPECT_TRUE(IsTablePosition(position) && board_.IsPositionShown(position)) << position;
+        }
+        EXPECT_EQ(frames, move.AwaitingTableChoice() ? 1 : 0);
+        if (move.SuggestedPosition >= 0) {
+            EXPECT_TRUE(match_.PlayerToMove() && !move.AwaitingTableChoice());
         }
     }
 

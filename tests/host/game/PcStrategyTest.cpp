@@ -138,9 +138,9 @@ TEST(ChoosePcMove, LaysTheLowestValuePassingTenPreferringNonCoins) {
     EXPECT_EQ(Choose(none).HandIndex, -1);
 }
 
-TEST(ChooseMoveFromHand, PlaysTheSameStrategyFromThePlayersHand) {
+TEST(ChooseMove, PlaysTheSameStrategyFromThePlayersHand) {
     BoardRecord board;
     SetTable(board, {3, 14, 27, 32});
     SetHand(board, PlayerHandFirst, {7, 15, 36});
-    ExpectMove(ChooseMoveFromHand(board, PlayerHandFirst, -1), 0, Id(board, 3));
+    ExpectMove(ChooseMove(GameState{}, board, Side::Player), 0, Id(board, 3));
 }

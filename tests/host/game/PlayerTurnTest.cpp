@@ -49,8 +49,12 @@ TEST_F(MatchTest, PickingMarksThePressedCardsUntilOneCaptureIsLeft) {
     EXPECT_EQ(match.Move().PlayerOptions.size(), 2u);
     for (int position : TablePositions) EXPECT_TRUE(board.Positions[position].HandCursor) << position;
     EXPECT_TRUE(board.Positions[FirstHand + 1].HandCursor);
-    EXPECT_TRUE(board.IsPositionShown(FirstHand));  // the chosen card stays in the hand, unmarked
-    EXPECT_EQ(board.Positions[FirstHand].OffsetY, 0);
+    // The chosen card stays in the hand, raised, and the keyboard's focus is on
+    // the first card that fits: the 5.
+    EXPECT_TRUE(board.IsPositionShown(FirstHand));
+    EXPECT_EQ(board.Positions[FirstHand].OffsetY, -PlayerChosenRaise);
+    EXPECT_EQ(match.Move().TableFocus, Place(1));
+    EXPECT_TRUE(board.Positions[Place(1)].Focus);
 
     Press(Place(1));
     EXPECT_EQ(board.Positions[Place(1)].OffsetY, PlayerMarkDrop);
@@ -62,6 +66,7 @@ TEST_F(MatchTest, PickingMarksThePressedCardsUntilOneCaptureIsLeft) {
     EXPECT_EQ(match.State.PlayerPile, (CardList{8, 5, 23}));
     EXPECT_TRUE(board.IsPositionShown(Place(2)) && board.IsPositionShown(Place(4)));
     EXPECT_TRUE(AllAtPlace());
+    for (const PositionRecord& position : board.Positions) EXPECT_FALSE(position.Focus);
     for (int position : TablePositions) EXPECT_FALSE(board.Positions[position].HandCursor) << position;
     for (int i = 0; i < HandSize; ++i) EXPECT_FALSE(board.Positions[FirstHand + i].HandCursor);
     EXPECT_EQ(board.Status, "Ora tocca al PC");

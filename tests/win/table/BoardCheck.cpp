@@ -5,6 +5,7 @@
 #include "table/FormMain.h"
 #include "toolkit/Text.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace TableTest {
@@ -35,12 +36,31 @@ bool IsPcCardShown(int position, const MatchController& match) {
     return move.PcCardShown() && position == MyGame::HandPosition(MyGame::Side::Pc, move.PcChosenPosition);
 }
 
+// The player's card being played and the coach's card stand raised; the cards
+// the player picked and the ones the coach would take are marked below the row.
 int ExpectedDrop(int position, const CardView& card, const MatchController& match, const BoardFacts& facts) {
     if (IsPcHand(position)) return IsPcCardShown(position, match) ? 10 : 0;
-    if (!IsTablePosition(position)) return 0;
     const MyGame::MoveUnderWay& move = match.Move();
+    if (MyGame::IsPlayerHand(position)) {
+        const bool chosen = move.AwaitingTableChoice() && position == move.PlayerChosenPosition;
+        return chosen || position == move.SuggestedPosition ? -10 : 0;
+    }
+    if (!IsTablePosition(position)) return 0;
     if (move.PcCaptureShown() && card.visible && MyGame::NamesIdentifier(move.PcCapture, card.identifier)) return -10;
-    return facts.marks.count(position) ? 10 : 0;
+    const bool suggested =
+        std::find(move.SuggestedPicks.begin(), move.SuggestedPicks.end(), position) != move.SuggestedPicks.end();
+    return facts.marks.count(position) || suggested ? 10 : 0;
+}
+
+// The focus frame is on exactly one shown table card while table cards are
+// picked, the one the keys move, and on no card otherwise.
+std::string CheckFrame(int position, const CardView& card, const MatchController& match) {
+    const MyGame::MoveUnderWay& move = match.Move();
+    if (move.AwaitingTableChoice() && move.TableFocus < 0) return "table cards are picked with no focus";
+    const bool expected = move.AwaitingTableChoice() && position == move.TableFocus;
+    if (card.framed == expected && (!expected || card.visible)) return "";
+    return "position " + std::to_string(position) + " framed " + std::to_string(card.framed) + ", visible " +
+           std::to_string(card.visible);
 }
 
 int ExpectedPicture(int position, const CardView& card, const MatchController& match) {
@@ -64,6 +84,8 @@ std::string CheckPositions(const BoardView& view, const MyGame::FormMain& form, 
                   << places.card[position].x << ", " << places.card[position].y + drop << ")";
             return fault.str();
         }
+        const std::string frame = CheckFrame(position, card, match);
+        if (!frame.empty()) return frame;
         if (card.visible != form.IsPositionShown(position)) {
             fault << "position " << position << " window visible " << card.visible << ", element shown "
                   << !card.visible;

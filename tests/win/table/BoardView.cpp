@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "table/FormMain.h"
+#include "table/TableLayout.h"
 #include "toolkit/Button.h"
 #include "toolkit/CellControl.h"
 #include "toolkit/Image.h"
@@ -12,6 +13,22 @@ namespace TableTest {
 
 namespace {
 
+COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    const COLORREF pixel = GetPixel(memory, x, y);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    return pixel;
+}
+
+// The frame's colour between two dark lines at the picture's edge, seen on the
+// left and at the bottom.
+bool IsFramed(HBITMAP shown) {
+    return PixelOf(shown, 0, 50) == MyGame::Black && PixelOf(shown, 2, 50) == MyGame::FocusFrame &&
+           PixelOf(shown, 4, 50) == MyGame::Black && PixelOf(shown, 30, 98) == MyGame::FocusFrame;
+}
+
 CardView ReadCard(const KTUtility::Image& image) {
     CardView view;
     HWND window = image.windowHandle;
@@ -19,6 +36,7 @@ CardView ReadCard(const KTUtility::Image& image) {
     view.box = BoxInParent(window);
     auto shown = reinterpret_cast<HBITMAP>(SendMessageW(window, STM_GETIMAGE, IMAGE_BITMAP, 0));
     view.picture = shown && shown == image.bitmap ? image.resourceNumber : -1;
+    view.framed = shown && IsFramed(shown);
     view.card = KTUtility::TextToInt(KTUtility::Narrow(image.text));
     view.identifier = static_cast<int>(image.controlId);
     return view;
@@ -64,6 +82,7 @@ std::vector<std::string> Differences(const BoardView& before, const BoardView& a
         Compare(found, a.visible == b.visible, name + " visible");
         Compare(found, SameBox(a.box, b.box), name + " box");
         Compare(found, a.picture == b.picture, name + " picture");
+        Compare(found, a.framed == b.framed, name + " frame");
         Compare(found, a.card == b.card, name + " card");
         Compare(found, a.identifier == b.identifier, name + " identifier");
     }

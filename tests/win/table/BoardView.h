@@ -24,6 +24,8 @@ struct CardView {
     // The element's resource number when the window shows the element's own
     // bitmap, else -1.
     int picture = -1;
+    // The picture shown carries the keyboard's focus frame.
+    bool framed = false;
     MyGame::Card card = MyGame::NoCard;
     int identifier = 0;
 };

@@ -107,4 +107,21 @@ void GameWindow::ChooseMenuItem(UINT itemId) {
     SendMessageW(window_, WM_COMMAND, MAKEWPARAM(itemId, 0), 0);
 }
 
+void GameWindow::Key(UINT key, bool repeated) {
+    HWND target = GetFocus();
+    if (!target) target = window_;
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+    const LPARAM wasDown = 1 << 30;
+    PostMessageW(target, WM_KEYDOWN, key, 1 | scan | (repeated ? wasDown : 0));
+    PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(1 | scan | wasDown | (1u << 31)));
+    // Only the keys and the characters they make: painting every key would
+    // make a match of keys as slow as the screen.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    KTUtility::FreeClosedRetired();
+}
+
 }  // namespace TableTest

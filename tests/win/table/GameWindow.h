@@ -74,6 +74,11 @@ public:
     void Click(KTUtility::Button& button);
     // A menu item chosen: the command the menu sends to the form.
     void ChooseMenuItem(UINT itemId);
+    // A key pressed and released, as the system posts it to the window with the
+    // keyboard focus (the game window when none of its windows has it) and the
+    // message loop translates and dispatches it; repeated, as the keyboard's
+    // auto-repeat sends it.
+    void Key(UINT key, bool repeated = false);
 
 private:
     std::unique_ptr<MyGame::FormMain> form_;

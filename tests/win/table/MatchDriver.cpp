@@ -10,6 +10,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/Image.h"
 #include "toolkit/PanelChildren.h"
+#include "toolkit/SubMenu.h"
 #include "toolkit/Text.h"
 
 #include <algorithm>
@@ -67,10 +68,29 @@ struct MatchDriver::Before {
     int playerChosenPosition;
     std::size_t sounds;
     int beeps;
+    int tableFocus;
+    int suggestedPosition;
+    std::vector<int> suggestedPicks;
 };
 
-MatchDriver::MatchDriver(GameWindow& game, Player player, unsigned choices)
-    : game_(game), player_(player), choices_(choices) {}
+MatchDriver::MatchDriver(GameWindow& game, Player player, unsigned choices, Input input)
+    : game_(game), player_(player), input_(input), choices_(choices) {}
+
+void MatchDriver::PlayButton() {
+    if (input_ == Input::Keys) {
+        game_.Key(VK_F2);
+    } else {
+        game_.Click(*game_.Form().PlayButton);
+    }
+}
+
+void MatchDriver::Continue() {
+    if (input_ == Input::Keys) {
+        game_.Key(choices_() % 2 ? VK_RETURN : VK_SPACE);
+    } else {
+        game_.Click(*game_.Form().ContinueButton);
+    }
+}
 
 MatchDriver::Before MatchDriver::Take() const {
     const MyGame::MatchController& match = game_.Form().Match;
@@ -78,7 +98,7 @@ MatchDriver::Before MatchDriver::Take() const {
     return Before{ReadBoard(game_.Form()), match.State, match.Phase(), match.PlayerToMove(), move.PcTickCount,
                   move.PcCardShown(), move.PcCaptureShown(), move.PcChosenPosition, move.PcCapture,
                   move.PlayerOptions, move.AwaitingTableChoice(), move.PlayerChosenPosition,
-                  game_.sounds.size(), game_.beeps};
+                  game_.sounds.size(), game_.beeps, move.TableFocus, move.SuggestedPosition, move.SuggestedPicks};
 }
 
 std::string MatchDriver::Where(const std::string& event) const {
@@ -106,7 +126,7 @@ std::string MatchDriver::StartMatch(unsigned seed) {
     seed_ = seed;
     hands_ = 0;
     MyGame::RunRandom().seed(seed);
-    game_.Click(*game_.Form().PlayButton);
+    PlayButton();
     ++counts.clicks;
     facts.matchStarted = true;
     facts.marks.clear();
@@ -150,7 +170,7 @@ std::string MatchDriver::PlayToEnd() {
 }
 
 std::string MatchDriver::Abandon() {
-    game_.Click(*game_.Form().PlayButton);
+    PlayButton();
     ++counts.clicks;
     ++counts.abandons;
     facts.matchStarted = false;
@@ -218,7 +238,8 @@ std::string MatchDriver::PlayerMove() {
         }
         return "";
     }
-    const MyGame::PcMove move = MyGame::ChooseMoveFromHand(form, PlayerHandFirst, -1);
+    if (input_ == Input::Keys) return PlayerMoveByKeys();
+    const MyGame::PcMove move = MyGame::ChooseMove(form.Match.State, form, MyGame::Side::Player);
     if (move.HandIndex < 0) return "the player has no card to play" + Where("the strategy");
     std::string fault = PressChecked(MyGame::HandPosition(MyGame::Side::Player, move.HandIndex));
     for (const MyGame::CaptureToken& token : MyGame::ParseCapture(move.CaptureText)) {
@@ -246,12 +267,109 @@ std::string MatchDriver::PressChecked(int position) {
     return PressAt(position);
 }
 
+std::string MatchDriver::PlayerMoveByKeys() {
+    MyGame::FormMain& form = game_.Form();
+    const MyGame::PcMove move = MyGame::ChooseMove(form.Match.State, form, MyGame::Side::Player);
+    if (move.HandIndex < 0) return "the player has no card to play" + Where("the coach");
+    std::string fault = AskCoach(move);
+    const int chosen = MyGame::HandPosition(MyGame::Side::Player, move.HandIndex);
+    const UINT digit = choices_() % 2 ? '1' + move.HandIndex : VK_NUMPAD1 + move.HandIndex;
+    if (fault.empty()) fault = PressWith(chosen, [&] { game_.Key(digit); });
+    for (const MyGame::CaptureToken& token : MyGame::ParseCapture(move.CaptureText)) {
+        if (!fault.empty() || !form.Match.Move().AwaitingTableChoice()) break;
+        const int target = MyGame::PositionNamed(form, token);
+        fault = FocusOn(target);
+        const UINT press = choices_() % 2 ? VK_RETURN : VK_SPACE;
+        if (fault.empty()) fault = PressWith(target, [&] { game_.Key(press); });
+    }
+    if (fault.empty() && form.Match.HandActive() && form.Match.PlayerToMove()) {
+        fault = "the keys of capture \"" + move.CaptureText + "\" do not make the move" + Where("the keys");
+    }
+    return fault;
+}
+
+std::string MatchDriver::AskCoach(const MyGame::PcMove& move) {
+    MyGame::FormMain& form = game_.Form();
+    const Before before = Take();
+    if (choices_() % 2) {
+        game_.Key('H');
+    } else {
+        game_.ChooseMenuItem(form.SuggestItem->controlId);
+    }
+    const Before after = Take();
+    const int chosen = MyGame::HandPosition(MyGame::Side::Player, move.HandIndex);
+    std::vector<int> picks;
+    for (const MyGame::CaptureToken& token : MyGame::ParseCapture(move.CaptureText)) {
+        picks.push_back(MyGame::PositionNamed(form, token));
+    }
+    if (after.suggestedPosition != chosen || after.suggestedPicks != picks) {
+        return "the coach does not suggest \"" + move.CaptureText + "\" with hand card " +
+               std::to_string(move.HandIndex) + Where("the coach");
+    }
+    std::vector<std::string> moved;
+    for (int position : picks) moved.push_back("card " + std::to_string(position) + " box");
+    moved.push_back("card " + std::to_string(chosen) + " box");
+    std::sort(moved.begin(), moved.end());
+    std::vector<std::string> changed = Differences(before.view, after.view);
+    std::sort(changed.begin(), changed.end());
+    if (changed != moved || after.beeps != before.beeps || after.sounds != before.sounds) {
+        return "the coach changed " + Join(changed) + Where("the coach");
+    }
+    return Check("the coach", after.view);
+}
+
+std::string MatchDriver::FocusOn(int position) {
+    MyGame::FormMain& form = game_.Form();
+    for (int moves = 0; form.Match.Move().TableFocus != position; ++moves) {
+        if (moves > 2 * MyGame::TableSize) return "the focus never reaches " + std::to_string(position) + Where("a key");
+        const Before before = Take();
+        const UINT keys[] = {VK_RIGHT, VK_DOWN, VK_TAB, VK_LEFT, VK_UP};
+        const UINT key = keys[choices_() % 5];
+        const bool back = key == VK_LEFT || key == VK_UP;
+        game_.Key(key, choices_() % 4 == 0);
+        const Before after = Take();
+        // The next shown table card in table order, or the previous, wrapping.
+        const int* from = std::find(std::begin(TablePositions), std::end(TablePositions), before.tableFocus);
+        int expected = -1;
+        for (int step = 1; step <= MyGame::TableSize && expected < 0; ++step) {
+            const std::ptrdiff_t at = from - std::begin(TablePositions);
+            const int place = static_cast<int>((at + (back ? MyGame::TableSize - step : step)) % MyGame::TableSize);
+            if (before.view.cards[TablePositions[place]].visible) expected = TablePositions[place];
+        }
+        std::vector<std::string> changed = Differences(before.view, after.view);
+        const std::vector<std::string> frames =
+            expected == before.tableFocus ? std::vector<std::string>{}
+                                          : std::vector<std::string>{"card " + std::to_string(std::min(expected, before.tableFocus)) + " frame",
+                                                                     "card " + std::to_string(std::max(expected, before.tableFocus)) + " frame"};
+        if (after.tableFocus != expected || changed != frames || after.beeps != before.beeps) {
+            return "a focus key moved the frame from " + std::to_string(before.tableFocus) + " to " +
+                   std::to_string(after.tableFocus) + " and changed " + Join(changed) + Where("a focus key");
+        }
+        const std::string fault = Check("a focus key", after.view);
+        if (!fault.empty()) return fault;
+    }
+    return "";
+}
+
+std::string MatchDriver::StrayKey(const std::string& when) {
+    const UINT keys[] = {'1', '2', '3', VK_NUMPAD2, 'H', VK_RETURN, VK_SPACE, VK_F2, VK_LEFT, VK_TAB};
+    const Before before = Take();
+    game_.Key(keys[choices_() % 10], choices_() % 3 == 0);
+    const Before after = Take();
+    if (after.beeps != before.beeps) return "a key " + when + " beeped" + Where(when);
+    return Unchanged(before, after, "a key " + when);
+}
+
 std::string MatchDriver::PressAt(int position) {
+    return PressWith(position, [&] { game_.Press(position); });
+}
+
+std::string MatchDriver::PressWith(int position, const std::function<void()>& press) {
     MyGame::FormMain& form = game_.Form();
     const Before before = Take();
     const bool canCapture =
         !MyGame::FindCaptures(form, MyGame::CardValue(before.view.cards[position].card)).empty();
-    game_.Press(position);
+    press();
     ++counts.presses;
     const Before after = Take();
     const long unchanged = counts.ignored + counts.refused;
@@ -278,7 +396,14 @@ std::string MatchDriver::CheckPress(int position, const Before& before, const Be
         if (beeped != refusedHandCard) return what + (beeped ? " beeped" : " did not beep") + Where(what);
         return Unchanged(before, after, what);
     }
-    const std::vector<std::string> changed = Differences(before.view, after.view);
+    // A suggestion on show goes back with the press; the board check has seen
+    // every card back in its place.
+    std::vector<std::string> changed;
+    for (const std::string& change : Differences(before.view, after.view)) {
+        bool suggested = change == "card " + std::to_string(before.suggestedPosition) + " box";
+        for (int pick : before.suggestedPicks) suggested = suggested || change == "card " + std::to_string(pick) + " box";
+        if (!suggested) changed.push_back(change);
+    }
     if (after.awaiting && !IsPlayerHand(position) && changed.empty()) {
         // A card already picked keeps the options and stays marked; any other
         // card that changes nothing was refused.
@@ -290,7 +415,13 @@ std::string MatchDriver::CheckPress(int position, const Before& before, const Be
     if (beeped) return what + " beeped" + Where(what);
     if (IsPlayerHand(position)) {
         if (after.awaiting) {
-            if (changed != std::vector<std::string>{"status"}) return what + " to choose changed " + Join(changed);
+            // The chosen card rises, the frame goes to the first card that fits.
+            std::vector<std::string> expected{"card " + std::to_string(after.tableFocus) + " frame", "status"};
+            // Unless the coach had raised it already.
+            if (before.suggestedPosition != position) {
+                expected.insert(expected.begin(), "card " + std::to_string(position) + " box");
+            }
+            if (changed != expected) return what + " to choose changed " + Join(changed) + Where(what);
             return canCapture ? "" : what + " waits for table cards it cannot take" + Where(what);
         }
         return CheckMove(true, before.view.cards[position].card, canCapture, before, after, "", -1);
@@ -403,6 +534,10 @@ std::string MatchDriver::WaitForPcStep() {
     const Before before = Take();
     for (int tick = 1; tick <= MyGame::PcWaitTicks; ++tick) {
         game_.Tick();
+        if (input_ == Input::Keys && tick == MyGame::PcWaitTicks / 3) {
+            const std::string fault = StrayKey("in the PC's turn");
+            if (!fault.empty()) return fault;
+        }
         if (player_ == Player::Random && tick == MyGame::PcWaitTicks / 2 && choices_() % 4 == 0) {
             // A press during the PC's turn is ignored.
             const Before pressed = Take();
@@ -474,7 +609,7 @@ std::string MatchDriver::ContinueAfterHand() {
     const std::size_t sounds = game_.sounds.size();
     const int pc = form.Match.State.PcMatchPoints;
     const int player = form.Match.State.PlayerMatchPoints;
-    game_.Click(*form.ContinueButton);
+    Continue();
     ++counts.clicks;
     ++hands_;
     // The end of the match is heard: the win with one sound, the loss with the

@@ -8,7 +8,9 @@
 #include "BoardCheck.h"
 #include "BoardView.h"
 #include "game/Card.h"
+#include "game/PcStrategy.h"
 
+#include <functional>
 #include <random>
 #include <string>
 
@@ -20,6 +22,11 @@ class GameWindow;
 // the PC's cards, the stock), refused ones included; or the PC's own strategy
 // played on the player's hand.
 enum class Player { Random, Strategy };
+
+// How the player's presses and the buttons reach the window: the mouse, or the
+// keyboard alone (the strategy's move then comes from the coach, the table
+// cards are reached with the focus keys, and the PC's turn hears stray keys).
+enum class Input { Mouse, Keys };
 
 // Counts of what a driver has done, for the runtime report.
 struct DriverCounts {
@@ -38,7 +45,7 @@ struct DriverCounts {
 
 class MatchDriver {
 public:
-    MatchDriver(GameWindow& game, Player player, unsigned choices);
+    MatchDriver(GameWindow& game, Player player, unsigned choices, Input input = Input::Mouse);
 
     // Seeds the run's generator with seed and clicks "GIOCA".
     std::string StartMatch(unsigned seed);
@@ -73,7 +80,19 @@ private:
     struct Before;
 
     std::string PlayerMove();
+    std::string PlayerMoveByKeys();
     std::string PressChecked(int position);
+    // A checked press on the position made by press: a mouse press or a key.
+    std::string PressWith(int position, const std::function<void()>& press);
+    // H: the coach shows the strategy's move, and nothing else changes.
+    std::string AskCoach(const MyGame::PcMove& move);
+    // The focus keys until the frame is on the position, each move checked.
+    std::string FocusOn(int position);
+    // A key that the moment does not let act: nothing changes, nothing beeps.
+    std::string StrayKey(const std::string& when);
+    // The play button and "Continua" by the mouse or by their keys.
+    void PlayButton();
+    void Continue();
     std::string QuietTicks(int count, const std::string& when);
     std::string ContinueAfterHand();
     std::string CheckPress(int position, const Before& before, const Before& after, bool canCapture);
@@ -86,6 +105,7 @@ private:
 
     GameWindow& game_;
     Player player_;
+    Input input_;
     std::mt19937 choices_;
     unsigned seed_ = 0;
     bool playerBeganHand_ = true;

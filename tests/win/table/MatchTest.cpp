@@ -67,6 +67,20 @@ TEST(GameWindowMatch, RandomPressesPlayFiftyMatchesToTheirEnd) {
     EXPECT_GT(driver.counts.abandons, 10);
 }
 
+// The keyboard alone: F2 starts, H asks the coach, whose move is played with the
+// digits and the focus keys and Enter or Space, Enter or Space go on after each
+// hand; stray keys in the PC's turn change nothing.
+TEST(GameWindowMatch, TheKeyboardAloneFollowingTheCoachPlaysTwentyMatchesToTheirEnd) {
+    GameWindow game;
+    MatchDriver driver(game, Player::Strategy, 79, TableTest::Input::Keys);
+    for (unsigned seed = 201; seed < 201 + 20; ++seed) {
+        ASSERT_EQ(driver.StartMatch(seed), "");
+        ASSERT_EQ(driver.PlayToEnd(), "");
+    }
+    Report("keyboard player", driver.counts);
+    EXPECT_GT(driver.counts.marks, 0);
+}
+
 TEST(GameWindowMatch, ThePcStrategyOnThePlayersSidePlaysFiftyMatchesToTheirEnd) {
     GameWindow game;
     MatchDriver driver(game, Player::Strategy, 78);

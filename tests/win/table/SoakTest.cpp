@@ -89,7 +89,7 @@ void ExpectTheCountersWork() {
 // The player's side played by the PC's own strategy straight on the window.
 void PlayStrategyMove(GameWindow& game) {
     MyGame::FormMain& form = game.Form();
-    const MyGame::PcMove move = MyGame::ChooseMoveFromHand(form, MyGame::PlayerHandFirst, -1);
+    const MyGame::PcMove move = MyGame::ChooseMove(form.Match.State, form, MyGame::Side::Player);
     if (move.HandIndex < 0) return;
     game.Press(MyGame::HandPosition(MyGame::Side::Player, move.HandIndex));
     for (const MyGame::CaptureToken& token : MyGame::ParseCapture(move.CaptureText)) {

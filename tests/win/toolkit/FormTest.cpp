@@ -373,6 +373,43 @@ TEST(Dispatch, TabMovesTheFocusToTheNextControl) {
     EXPECT_EQ(GetFocus(), second.windowHandle);
 }
 
+// A key the handler takes is the handler's alone: Tab moves no focus and Space
+// clicks no button. One it leaves goes on as before. The handler hears whether
+// the key repeats.
+TEST(Dispatch, AKeyDownTheHandlerTakesGoesNoFurther) {
+    static int commands = 0;
+    static std::vector<bool> repeats;
+    auto form = MakeForm();
+    Button taking(form.get(), "1");
+    Button other(form.get(), "2");
+    other.SetPosition(100, 0);
+    taking.commandHandler = other.commandHandler = [](GUIElement*) { ++commands; };
+    taking.onKeyDown = [](GUIElement*, WPARAM key) {
+        repeats.push_back(KeyRepeats());
+        return key == VK_TAB || key == VK_SPACE ? 1 : 0;
+    };
+    taking.Create();
+    other.Create();
+    SetForegroundWindow(form->windowHandle);
+
+    taking.Focus();
+    SendMessageW(taking.windowHandle, WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_EQ(GetFocus(), taking.windowHandle);
+    SendMessageW(taking.windowHandle, WM_KEYDOWN, VK_SPACE, 1);
+    SendMessageW(taking.windowHandle, WM_KEYDOWN, VK_SPACE, 1 | (1 << 30));
+    SendMessageW(taking.windowHandle, WM_KEYUP, VK_SPACE, 1 | (3u << 30));
+    Pump();
+    EXPECT_EQ(commands, 0);
+    EXPECT_EQ(repeats, (std::vector<bool>{false, false, true}));
+
+    // Without a handler Space clicks the focused button, as the system has it.
+    other.Focus();
+    SendMessageW(other.windowHandle, WM_KEYDOWN, VK_SPACE, 1);
+    SendMessageW(other.windowHandle, WM_KEYUP, VK_SPACE, 1 | (3u << 30));
+    Pump();
+    EXPECT_EQ(commands, 1);
+}
+
 TEST(Dispatch, HotKeyGoesToTheForegroundFormsMatchingEntry) {
     static std::vector<std::pair<Form*, UINT>> calls;
     HotKeyHandler note = [](Form* form, UINT, UINT key) { calls.emplace_back(form, key); };

@@ -44,7 +44,46 @@ std::string WriteBitmapFile() {
     return path;
 }
 
+COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    const COLORREF pixel = GetPixel(memory, x, y);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    return pixel;
+}
+
 }  // namespace
+
+TEST(Image, AFrameIsDrawnOverTheEdgeAndTakenAwayAgain) {
+    auto form = MakeForm();
+    Image image(form.get(), BITMAP_QUARTER);
+    image.Create();
+    const COLORREF corner = PixelOf(image.bitmap, 2, 2);
+    const COLORREF inside = PixelOf(image.bitmap, 8, 8);
+    constexpr COLORREF Yellow = RGB(255, 215, 0);
+
+    image.SetFrameColor(Yellow);
+    HBITMAP framed = image.bitmap;
+    EXPECT_EQ(Shown(image), framed);
+    EXPECT_EQ(image.resourceNumber, BITMAP_QUARTER);
+    EXPECT_EQ(PixelOf(framed, 0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(PixelOf(framed, 2, 2), Yellow);
+    EXPECT_EQ(PixelOf(framed, 13, 8), Yellow);
+    EXPECT_EQ(PixelOf(framed, 4, 8), RGB(0, 0, 0));
+    EXPECT_EQ(PixelOf(framed, 8, 8), inside);
+
+    // The same colour again changes nothing; a new picture keeps the frame.
+    image.SetFrameColor(Yellow);
+    EXPECT_EQ(image.bitmap, framed);
+    image.SetBitmapResource(BITMAP_QUARTER);
+    EXPECT_EQ(PixelOf(image.bitmap, 2, 2), Yellow);
+
+    image.SetFrameColor(NoColor);
+    EXPECT_EQ(Shown(image), image.bitmap);
+    EXPECT_EQ(PixelOf(image.bitmap, 2, 2), corner);
+    EXPECT_EQ(BitmapSize(framed).cx, 0);  // freed
+}
 
 TEST(Image, StylesFollowTheFlags) {
     auto form = MakeForm();
