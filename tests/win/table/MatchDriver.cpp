@@ -351,10 +351,9 @@ std::string MatchDriver::FocusOn(int position) {
     return "";
 }
 
-std::string MatchDriver::StrayKey(const std::string& when) {
-    const UINT keys[] = {'1', '2', '3', VK_NUMPAD2, 'H', VK_RETURN, VK_SPACE, VK_F2, VK_LEFT, VK_TAB};
+std::string MatchDriver::StrayKey(UINT key, bool repeated, const std::string& when) {
     const Before before = Take();
-    game_.Key(keys[choices_() % 10], choices_() % 3 == 0);
+    game_.Key(key, repeated);
     const Before after = Take();
     if (after.beeps != before.beeps) return "a key " + when + " beeped" + Where(when);
     return Unchanged(before, after, "a key " + when);
@@ -366,12 +365,17 @@ std::string MatchDriver::PressAt(int position) {
 
 std::string MatchDriver::PressWith(int position, const std::function<void()>& press) {
     MyGame::FormMain& form = game_.Form();
-    const Before before = Take();
+    Before before = Take();
     const bool canCapture =
         !MyGame::FindCaptures(form, MyGame::CardValue(before.view.cards[position].card)).empty();
     press();
     ++counts.presses;
     const Before after = Take();
+    // A suggestion on show goes back with any press, whatever the press does;
+    // the board check judges where its cards are now.
+    std::vector<int> suggested = before.suggestedPicks;
+    if (before.suggestedPosition >= 0) suggested.push_back(before.suggestedPosition);
+    for (int moved : suggested) before.view.cards[moved].box = after.view.cards[moved].box;
     const long unchanged = counts.ignored + counts.refused;
     std::string fault = CheckPress(position, before, after, canCapture);
     // A press that changed nothing leaves the board as it was last checked.
@@ -396,14 +400,7 @@ std::string MatchDriver::CheckPress(int position, const Before& before, const Be
         if (beeped != refusedHandCard) return what + (beeped ? " beeped" : " did not beep") + Where(what);
         return Unchanged(before, after, what);
     }
-    // A suggestion on show goes back with the press; the board check has seen
-    // every card back in its place.
-    std::vector<std::string> changed;
-    for (const std::string& change : Differences(before.view, after.view)) {
-        bool suggested = change == "card " + std::to_string(before.suggestedPosition) + " box";
-        for (int pick : before.suggestedPicks) suggested = suggested || change == "card " + std::to_string(pick) + " box";
-        if (!suggested) changed.push_back(change);
-    }
+    const std::vector<std::string> changed = Differences(before.view, after.view);
     if (after.awaiting && !IsPlayerHand(position) && changed.empty()) {
         // A card already picked keeps the options and stays marked; any other
         // card that changes nothing was refused.
@@ -535,7 +532,8 @@ std::string MatchDriver::WaitForPcStep() {
     for (int tick = 1; tick <= MyGame::PcWaitTicks; ++tick) {
         game_.Tick();
         if (input_ == Input::Keys && tick == MyGame::PcWaitTicks / 3) {
-            const std::string fault = StrayKey("in the PC's turn");
+            const UINT keys[] = {'1', '2', '3', VK_NUMPAD2, 'H', VK_RETURN, VK_SPACE, VK_F2, VK_LEFT, VK_TAB};
+            const std::string fault = StrayKey(keys[choices_() % 10], choices_() % 3 == 0, "in the PC's turn");
             if (!fault.empty()) return fault;
         }
         if (player_ == Player::Random && tick == MyGame::PcWaitTicks / 2 && choices_() % 4 == 0) {

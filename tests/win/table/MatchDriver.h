@@ -61,6 +61,10 @@ public:
     std::string PressAt(int position);
     // Clicks "ABBANDONA" and checks the idle board.
     std::string Abandon();
+    // A checked press on the position made by press: a mouse press or a key.
+    std::string PressWith(int position, const std::function<void()>& press);
+    // A key that the moment does not let act: nothing changes, nothing beeps.
+    std::string StrayKey(UINT key, bool repeated, const std::string& when);
 
     // The PC's wait up to its last quiet tick: the next tick makes its step.
     std::string WaitForPcStep();
@@ -82,14 +86,10 @@ private:
     std::string PlayerMove();
     std::string PlayerMoveByKeys();
     std::string PressChecked(int position);
-    // A checked press on the position made by press: a mouse press or a key.
-    std::string PressWith(int position, const std::function<void()>& press);
     // H: the coach shows the strategy's move, and nothing else changes.
     std::string AskCoach(const MyGame::PcMove& move);
     // The focus keys until the frame is on the position, each move checked.
     std::string FocusOn(int position);
-    // A key that the moment does not let act: nothing changes, nothing beeps.
-    std::string StrayKey(const std::string& when);
     // The play button and "Continua" by the mouse or by their keys.
     void PlayButton();
     void Continue();

@@ -54,7 +54,7 @@ constexpr POINT Background{10, 200};
 enum class Kind {
     HandPress, TablePress, PcCardPress, StockPress, OtherPress, Ticks, Play, Continue, Info, AboutPress,
     AboutOk, AboutKey, AboutCloseBox, ExitButton, ExitItem, ExitCloseBox, Home, Guide, RulesPress, RulesOk,
-    RulesKey, RulesCloseBox
+    RulesKey, RulesCloseBox, Key
 };
 
 struct Tally {
@@ -132,7 +132,7 @@ private:
         std::vector<std::pair<Kind, int>> choices = {
             {Kind::OtherPress, 30}, {Kind::PcCardPress, 20}, {Kind::StockPress, 10}, {Kind::Info, 8},
             {Kind::ExitButton, 8}, {Kind::ExitItem, 8}, {Kind::ExitCloseBox, 8}, {Kind::Home, 5},
-            {Kind::Guide, 5}};
+            {Kind::Guide, 5}, {Kind::Key, 150}};
         const MyGame::MatchController& match = Form().Match;
         const bool matchOn = driver_.facts.matchStarted && !driver_.MatchOver();
         // Abandoning is rare, or no match would reach its end.
@@ -203,6 +203,7 @@ private:
             case Kind::Home:
                 return OpenPage(Form().HomeItem->controlId, KTUtility::Widen(MyGame::WebAddress), "Home");
             case Kind::Guide: return OpenRules();
+            case Kind::Key: return PressKey();
         }
         return "no such event";
     }
@@ -335,6 +336,45 @@ private:
         ToolkitTest::Pump();
         if (IsWindow(window)) return "the window is still open";
         return driver_.Check(how);
+    }
+
+    // One of the game's keys at any moment the window has the keyboard: a card
+    // key is judged as the press it makes, F1 must open the rules, F2 and Enter
+    // while the PC moves must change nothing, the rest only what the board check
+    // allows (the coach, the frame).
+    std::string PressKey() {
+        const UINT keys[] = {'1', '2', '3', VK_NUMPAD1, VK_RETURN, VK_SPACE, VK_F1, VK_F2, 'H',
+                             VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_TAB, VK_ESCAPE};
+        const UINT key = keys[random_() % (sizeof keys / sizeof keys[0])];
+        const bool repeated = random_() % 8 == 0;
+        const MyGame::MatchController& match = Form().Match;
+        Remember("key " + std::to_string(key) + (repeated ? " repeated" : ""));
+        const auto send = [this, key, repeated] { game_.Key(key, repeated); };
+        if (match.Phase() == MyGame::MatchPhase::PcTurn && key != VK_F1) {
+            return driver_.StrayKey(key, repeated, "in the PC's turn");
+        }
+        if (repeated && !(key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN || key == VK_TAB)) {
+            return driver_.StrayKey(key, repeated, "held down");
+        }
+        if (key >= '1' && key <= '3' && match.Phase() == MyGame::MatchPhase::PlayerTurn) {
+            const int position = MyGame::HandPosition(MyGame::Side::Player, static_cast<int>(key - '1'));
+            if (Form().IsPositionShown(position)) return driver_.PressWith(position, send);
+        }
+        if ((key == VK_RETURN || key == VK_SPACE) && match.Move().AwaitingTableChoice()) {
+            return driver_.PressWith(match.Move().TableFocus, send);
+        }
+        if (key == VK_F1) {
+            send();
+            ToolkitTest::Pump();
+            ++tally.rulesOpened;
+            if (!RulesOpen()) return "F1 opened no rules window";
+            return driver_.Check("F1");
+        }
+        // The play button and "Continua" by key belong to the keyboard matches:
+        // here they would pass the driver by.
+        if (key == VK_F2 || key == VK_RETURN || key == VK_SPACE || key == VK_NUMPAD1) return driver_.Check("no key");
+        send();
+        return driver_.Check("a key");
     }
 
     std::string OpenRules() {
