@@ -13,20 +13,11 @@ namespace TableTest {
 
 namespace {
 
-COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    const COLORREF pixel = GetPixel(memory, x, y);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    return pixel;
-}
-
 // The frame's colour between two dark lines at the picture's edge, seen on the
 // left and at the bottom.
 bool IsFramed(HBITMAP shown) {
-    return PixelOf(shown, 0, 50) == MyGame::Black && PixelOf(shown, 2, 50) == MyGame::FocusFrame &&
-           PixelOf(shown, 4, 50) == MyGame::Black && PixelOf(shown, 30, 98) == MyGame::FocusFrame;
+    return ToolkitTest::PixelOf(shown, 0, 50) == MyGame::Black && ToolkitTest::PixelOf(shown, 2, 50) == MyGame::FocusFrame &&
+           ToolkitTest::PixelOf(shown, 4, 50) == MyGame::Black && ToolkitTest::PixelOf(shown, 30, 98) == MyGame::FocusFrame;
 }
 
 CardView ReadCard(const KTUtility::Image& image) {

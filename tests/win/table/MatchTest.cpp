@@ -70,10 +70,10 @@ TEST(GameWindowMatch, RandomPressesPlayFiftyMatchesToTheirEnd) {
 // The keyboard alone: F2 starts, H asks the coach, whose move is played with the
 // digits and the focus keys and Enter or Space, Enter or Space go on after each
 // hand; stray keys in the PC's turn change nothing.
-TEST(GameWindowMatch, TheKeyboardAloneFollowingTheCoachPlaysTwentyMatchesToTheirEnd) {
+TEST(GameWindowMatch, TheKeyboardAloneFollowingTheCoachPlaysTenMatchesToTheirEnd) {
     GameWindow game;
     MatchDriver driver(game, Player::Strategy, 79, TableTest::Input::Keys);
-    for (unsigned seed = 201; seed < 201 + 20; ++seed) {
+    for (unsigned seed = 201; seed < 201 + 10; ++seed) {
         ASSERT_EQ(driver.StartMatch(seed), "");
         ASSERT_EQ(driver.PlayToEnd(), "");
     }

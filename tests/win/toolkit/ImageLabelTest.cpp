@@ -13,6 +13,7 @@
 
 using namespace KTUtility;
 using ToolkitTest::MakeForm;
+using ToolkitTest::PixelOf;
 using ToolkitTest::Style;
 
 namespace {
@@ -42,15 +43,6 @@ std::string WriteBitmapFile() {
     std::fwrite(file, 1, sizeof(file), out);
     std::fclose(out);
     return path;
-}
-
-COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    const COLORREF pixel = GetPixel(memory, x, y);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    return pixel;
 }
 
 }  // namespace

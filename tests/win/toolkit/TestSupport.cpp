@@ -55,6 +55,15 @@ POINT PlaceInParent(HWND window) {
     return corner;
 }
 
+COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    const COLORREF pixel = GetPixel(memory, x, y);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    return pixel;
+}
+
 std::wstring WindowText(HWND window) {
     wchar_t buffer[256] = {};
     GetWindowTextW(window, buffer, 256);

@@ -28,6 +28,8 @@ RECT WindowBox(HWND window);
 POINT PlaceInParent(HWND window);
 // The window's own text, read back from the window.
 std::wstring WindowText(HWND window);
+// A pixel of a bitmap, read through a memory device context.
+COLORREF PixelOf(HBITMAP bitmap, int x, int y);
 // The font a window draws its text in: the one it was given (WM_GETFONT), or
 // null when it keeps the font its device context starts with.
 HFONT WindowFont(HWND window);
