@@ -129,6 +129,9 @@ bool FormMain::ConfirmExit() {
     UnregisterHotKeys();
     if (!AskYesNo("Vuoi realmente uscire?", "Uscita")) {
         RegisterHotKeys();
+        // The question has no owner: as it closes, the system may activate no
+        // window at all, and the keys would then reach nothing until a click.
+        SetForegroundWindow(windowHandle);
         return false;
     }
     TurnTimer->Stop();

@@ -2,10 +2,12 @@
 // focused button hands the game's keys to the game and never clicks on them, and
 // under the About form and the rules window the game's keys change nothing,
 // while Escape closes the form. The keys here are real input (SendInput), which
-// the system routes to whichever window has the keyboard.
+// the system routes to whichever window has the keyboard. After the exit question
+// is declined, the keys reach the game again.
 #include "GameWindow.h"
 #include "MatchDriver.h"
 #include "TestSupport.h"
+#include "table/AskYesNo.h"
 #include "table/FormMain.h"
 #include "toolkit/Button.h"
 #include "toolkit/FormAbout.h"
@@ -116,6 +118,31 @@ TEST(GameWindowKeys, UnderTheAboutFormAndTheRulesKeysChangeNothingAndEscapeClose
     RealKey(VK_ESCAPE);
     EXPECT_FALSE(IsOpen(form.RulesForm.get()));
     EXPECT_EQ(driver.Check("the rules closed"), "");
+}
+
+// The real question, answered No from a timer as soon as it shows.
+int WINAPI AnswerNoAtOnce(HWND owner, LPCSTR text, LPCSTR caption, UINT flags) {
+    SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        if (HWND box = FindWindowW(L"#32770", L"Uscita")) {
+            KillTimer(nullptr, timer);
+            PostMessageW(box, WM_COMMAND, IDNO, 0);
+        }
+    });
+    return MessageBoxA(owner, text, caption, flags);
+}
+
+TEST(GameWindowKeys, AfterTheExitQuestionIsAnsweredNoTheKeysReachTheGameAgain) {
+    GameWindow game;
+    MatchDriver driver(game, Player::Strategy, 7);
+    SetForegroundWindow(game.Window());
+    ToolkitTest::Pump();
+    MyGame::messageBox = AnswerNoAtOnce;
+    game.Click(*game.Form().CloseButton);
+    ToolkitTest::Pump();
+    ASSERT_TRUE(IsWindow(game.Window()));
+    EXPECT_EQ(GetActiveWindow(), game.Window());
+    RealKey(VK_F2);
+    EXPECT_EQ(game.Form().Match.Phase(), MyGame::MatchPhase::PlayerTurn) << "F2 after the question dealt nothing";
 }
 
 }  // namespace
