@@ -1,11 +1,12 @@
 """A monkey on the real LurnaGame.exe under Wine: for a bounded time, random real
 mouse presses anywhere in the window (the menu bar included) and random keys,
-with the exit question answered No whenever it shows, and the About window and
-the rules window closed by their OK now and then. Whenever the screen is quiet
-and no other window lies on the table, what it shows must be cards of the
-game, each face at most once. At the end the program must still answer a
-message sent to its window, and "Chiudi" answered Yes must end it with exit
-code 0.
+half of them the game's own (the hand cards' digits, H for the coach, F1, F2,
+Enter, Space, Tab, the arrows and Escape), with the exit question answered No
+whenever it shows, and the About window and the rules window closed by their
+OK now and then. Whenever the screen is quiet and no other window lies on the
+table, what it shows must be cards of the game, each face at most once. At the
+end the program must still answer a message sent to its window, and "Chiudi"
+answered Yes must end it with exit code 0.
 
 Web pages and mail the game would open go to a stand-in for xdg-open that only
 writes down what it was asked, so no browser starts. Reproducible in what it
@@ -40,6 +41,10 @@ KEYS = (list("abcdefghijklmnopqrstuvwxyz0123456789")
         + ["Return", "space", "Tab", "Escape", "BackSpace", "Delete", "Up", "Down", "Left", "Right",
            "Home", "End", "Prior", "Next", "F1", "F2", "F5", "F10", "Menu", "alt+f", "alt+e",
            "alt+question", "alt+g", "alt+h", "alt+F4", "ctrl+c", "shift+Tab"])
+# The keys the game plays with: the hand cards, the coach, the rules, the play
+# button, "Continua" or the framed table card, the focus frame, and Escape, which
+# closes the rules and the About window. Half the monkey's keys are these.
+GAME_KEYS = ["1", "2", "3", "h", "F1", "F2", "Return", "space", "Tab", "Left", "Right", "Escape"]
 # After an event, how long a window it may have opened (the exit question, the
 # About window, the rules, a menu) is given to show before the next event.
 SETTLE = 0.4
@@ -56,7 +61,8 @@ class Monkey:
         os.makedirs(out, exist_ok=True)
         self.game = Game(tree, os.path.join(out, "wine.log"))
         self.events = 0
-        self.counts = {"presses": 0, "keys": 0, "questions": 0, "About OK": 0, "rules OK": 0, "checks skipped under a window": 0, "checks": 0, "checks in play": 0}
+        self.counts = {"presses": 0, "keys": 0, "game keys": 0, "questions": 0, "About OK": 0, "rules OK": 0,
+                       "checks skipped under a window": 0, "checks": 0, "checks in play": 0}
         self.opened = os.path.join(out, "opened.txt")
 
     def log(self, text):
@@ -97,7 +103,7 @@ class Monkey:
         elif rules and self.random.random() < 0.5:
             self.game.screen.click(*rules_ok_centre(*window_geometry(rules[0])))
             self.counts["rules OK"] += 1
-        elif self.random.random() < 0.75:
+        elif self.random.random() < 0.65:
             self.press()
         else:
             self.key()
@@ -127,9 +133,10 @@ class Monkey:
         self.counts["presses"] += 1
 
     def key(self):
-        key = self.random.choice(KEYS)
+        game_key = self.random.random() < 0.5
+        key = self.random.choice(GAME_KEYS if game_key else KEYS)
         subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True, timeout=20)
-        self.counts["keys"] += 1
+        self.counts["game keys" if game_key else "keys"] += 1
 
     # -- what the events open --
 

@@ -2,10 +2,14 @@
 every press and every paced PC step shows on the table.
 
 The player presses a hand card; when the card stays in the hand the game wants
-table cards, and the player presses shown, unmarked table cards one at a time:
-each press either marks the card 10 px low or beeps and changes nothing, until
-the hand card leaves. The PC then shows its card face up 10 px low, raises the
-cards it takes 10 px and removes them, or lays its card.
+table cards: the card stands 10 px high, the keyboard's focus frame goes on the
+first table card that a capture takes, and the player presses shown, unmarked
+table cards one at a time: each press either marks the card 10 px low or beeps
+and changes nothing, until the hand card leaves. The PC then shows its card face
+up 10 px low, raises the cards it takes 10 px and removes them, or lays its card.
+
+HandPlayer plays the player's cards with the mouse; KeyboardPlayer with keys
+only, following the coach that H shows.
 
 The cards are read from the screen, so every move is also held against the rules
 as a player knows them: a card takes one table card of its value when there is
@@ -13,6 +17,7 @@ one, else any two or more that add up to it, and is laid only when it can take
 nothing; every one of the 40 cards shows once in a hand and none comes back."""
 
 import itertools
+import subprocess
 import time
 
 from lurnawindow import MOVE, PC_HAND, PLAYER_HAND, STOCK, TABLE, Failure
@@ -40,6 +45,12 @@ def captures(board, value):
         return equal
     return [frozenset(p for p, _ in combo) for size in range(2, len(table) + 1)
             for combo in itertools.combinations(table, size) if sum(v for _, v in combo) == value]
+
+
+def first_fitting(board, options):
+    """The table card the focus frame starts on: the first shown one in table
+    order that some open capture takes."""
+    return next((p for p in board.shown(TABLE) if any(p in o for o in options)), None)
 
 
 class PcMove:
@@ -73,6 +84,7 @@ class HandPlayer:
         self.press_latencies = []
         self.seen = set()  # the cards shown face up in this hand
         self.gone = set()  # the cards taken from the table in this hand
+        self.frame_colours = set()  # the (line, band) colours of every focus frame seen
 
     # -- whole hands --
 
@@ -159,10 +171,29 @@ class HandPlayer:
         if len(open_options) < 2:
             raise Failure("the %d stayed in the hand though it has %d captures: %r -> %r"
                           % (card.number, len(open_options), board, after))
-        # The card stays: only the status line may have changed.
-        self._same_cards(board, after, "choosing a hand card that stays in the hand")
+        self.check_choice_shown(board, after, position, open_options)
         self.pickings += 1
         return self._pick_table_cards(after, position, card, len(hand), open_options)
+
+    def check_choice_shown(self, before, after, position, options):
+        """The chosen card that stays in the hand stands raised, the focus frame is
+        on the first table card that a capture takes, and nothing else changed
+        (the status line aside)."""
+        if after.cards[position].offset != -MOVE:
+            raise Failure("the chosen card does not stand raised while table cards are picked: %r -> %r"
+                          % (before, after))
+        expected = first_fitting(before, options)
+        self.check_frame(after, expected, "choosing a card that leaves a choice of table cards")
+        self._same_cards(before, after, "choosing a hand card that stays in the hand", except_position=position)
+
+    def check_frame(self, board, position, what):
+        """The focus frame on that table position alone (None: on no card)."""
+        framed = board.framed()
+        if framed != ([] if position is None else [position]):
+            raise Failure("after %s the focus frame is on %s, not on %s: %r" % (what, framed or "no card",
+                                                                                position, board))
+        if position is not None:
+            self.frame_colours.add(board.cards[position].frame)
 
     def _pick_table_cards(self, board, position, card, hand_size, options):
         game = self.game
@@ -195,6 +226,8 @@ class HandPlayer:
                     raise Failure("a table card pressed while picking neither was marked nor changed nothing: %r -> %r"
                                   % (board, after))
                 self._same_cards(board, after, "marking a table card", except_position=table_position)
+                # The mouse leaves the focus frame where it was.
+                self.check_frame(after, board.framed()[0], "marking a table card with the mouse")
                 marked.append(table_position)
                 board = after
                 break
@@ -225,8 +258,9 @@ class HandPlayer:
         self.check_cards(after, "after the player's move")
         table_before, table_after = before.shown(TABLE), after.shown(TABLE)
         laid = [p for p in table_after if p not in table_before]
-        if any(after.cards[p].offset != 0 for p in table_after + after.shown(PC_HAND)):
+        if any(after.cards[p].offset != 0 for p in table_after + after.shown(PC_HAND) + after.shown(PLAYER_HAND)):
             raise Failure("a card out of its row after the player's move: %r" % after)
+        self.check_frame(after, None, "the player's move")
         if laid:
             if options or len(laid) != 1 or len(table_after) != len(table_before) + 1:
                 raise Failure("the %d was laid though it could take %s: %r -> %r"
@@ -311,6 +345,7 @@ class HandPlayer:
             self.log("PC plays the %d, the last card of the hand" % number)
             return
         self.check_cards(after, "after the PC's move")
+        self.check_frame(after, None, "the PC's move")
         table_before, table_after = before.shown(TABLE), after.shown(TABLE)
         if after.at(PC_HAND, MOVE) or after.at(TABLE, -MOVE) or after.at(TABLE, MOVE):
             raise Failure("a card out of its row after the PC's move: %r" % after)
@@ -345,3 +380,295 @@ class HandPlayer:
     def _pc_step(self, name, game):
         if self.on_pc_step:
             self.on_pc_step(name, game)
+
+
+# The keys that press the player's hand places 3, 4 and 5: on the main keys and on
+# the numeric pad. The pad's keys are named by what they are with NumLock off
+# and sent with NumLock on, so that the program gets the digits, as from a
+# person's pad; xdotool's own KP_1 to KP_3 reached it as digits only every other
+# press under Wine.
+HAND_KEYS = {3: ("1", "KP_End"), 4: ("2", "KP_Down"), 5: ("3", "KP_Next")}
+# The keys that move the focus frame to the next and to the previous table card,
+# taken in turn so that each is used.
+NEXT_KEYS = ("Right", "Down", "Tab")
+PREVIOUS_KEYS = ("Left", "Up", "shift+Tab")
+# Keys that must do nothing while the PC moves.
+KEYS_IN_PC_TURN = ("1", "h", "F2", "Return", "space", "Right")
+# How long a key is held to see what its auto-repeat does.
+HOLD = 1.5
+
+
+def send_keys(*keys):
+    """Real key presses and releases through XTest (xdotool), to the window with
+    the input focus; returns once the X server has them."""
+    subprocess.run(["xdotool", "key", "--delay", "40", *keys], check=True, timeout=20)
+
+
+class KeyboardPlayer(HandPlayer):
+    """Plays the player's moves with keys alone: H (or "Suggerimento" in the menu
+    "?") shows the coach's move, which is checked and then made with a digit key
+    and, when table cards are picked, with the arrows or Tab to move the focus
+    frame to each card to take and Enter or Space to press it. When the coach's
+    card leaves no choice of table cards and another card does, that one is
+    played instead (the press must take the suggestion away), so that picking by
+    keys comes as often as the deal allows. The PC's moves are watched as
+    HandPlayer does, with keys sent at their start that must do nothing.
+    on_player_step(name, game) is called with "turn" at the start of each of the
+    player's turns, "suggestion" while a suggestion that takes table cards shows,
+    "picking" while the frame is on the first card to take (after it moved), and
+    "chosen" once the hand card was pressed; a handler must leave the board as it
+    found it. With numpad, every other digit is pressed on the numeric pad, which
+    needs NumLock on."""
+
+    def __init__(self, game, log=print, on_pc_step=None, on_player_step=None, menu_every=7, numpad=False):
+        super().__init__(game, log=log, on_pc_step=on_pc_step)
+        self.on_player_step = on_player_step
+        self.numpad = numpad
+        self.menu_every = menu_every
+        self.keys_sent = 0
+        self.suggestions = 0
+        self.suggestions_by_menu = 0
+        self.suggestions_followed = 0
+        self.coach_beeps = 0
+        self.focus_moves = 0
+        self.table_presses = 0
+        self.empty_place_presses = 0
+        self._turn = 0
+        self._empty_place_checked = False
+
+    def _key(self, *keys):
+        send_keys(*keys)
+        self.pressed_at = time.monotonic()
+        self.keys_sent += len(keys)
+
+    def _key_and_see(self, keys, what, timeout=2.0):
+        """Sends the keys and returns the settled board they made; fails when the
+        screen does not change."""
+        game = self.game
+        before = game.grab()
+        self._key(*keys)
+        if game.wait_change(before, timeout) is None:
+            raise Failure("nothing changed on the screen within %.1f s after %s (keys %s)" % (timeout, what, keys))
+        return game.board(game.settled(quiet=0.15))
+
+    def _key_changes_nothing(self, keys, board, what):
+        game = self.game
+        before = game.grab()
+        self._key(*keys)
+        if game.wait_change(before, NO_CHANGE_WAIT) is not None:
+            raise Failure("%s (keys %s) changed the screen: %r -> %r" % (what, keys, board, game.board()))
+
+    def _step(self, name):
+        if self.on_player_step:
+            self.on_player_step(name, self.game)
+
+    # -- the hand --
+
+    def play_hand(self, player_begins, board, stop=None):
+        self._empty_place_checked = False
+        return super().play_hand(player_begins, board, stop)
+
+    # -- the player --
+
+    def player_move(self, board):
+        self._turn += 1
+        self.check_cards(board, "the player's turn")
+        self.check_frame(board, None, "the start of the player's turn")
+        self._step("turn")
+        hand = board.shown(PLAYER_HAND)
+        if not hand:
+            raise Failure("the player's turn with an empty hand: %r" % board)
+        self._press_empty_place(board, hand)
+        options = {p: captures(board, board.cards[p].value) for p in hand}
+        suggested, picks = self._ask_coach(board, hand, options)
+        position = suggested
+        if len(options[suggested]) < 2:
+            position = next((p for p in hand if len(options[p]) >= 2), suggested)
+        following = position == suggested
+        self.suggestions_followed += following
+        card = board.cards[position]
+        key = HAND_KEYS[position][self._turn % 2 if self.numpad else 0]
+        after = self._key_and_see([key], "the key %s on the hand card at position %d" % (key, position))
+        self.player_moves += 1
+        open_options = options[position]
+        if self._left_hand(after, position, card, len(hand)):
+            if len(open_options) >= 2:
+                raise Failure("the %d took at once though %d captures were open: %r -> %r"
+                              % (card.number, len(open_options), board, after))
+            done = self._check_player_done(board, after, position, [], open_options)
+            if following:
+                self._check_as_suggested(board, after, picks)
+            return done
+        if len(open_options) < 2:
+            raise Failure("the %d stayed in the hand though it has %d captures: %r -> %r"
+                          % (card.number, len(open_options), board, after))
+        # The suggestion went at the key; the card stands raised, framed as picked.
+        self.check_choice_shown(board, after, position, open_options)
+        self.pickings += 1
+        self._step("chosen")
+        target = picks if following else sorted(options[position], key=sorted)[0]
+        return self._pick_by_keys(after, position, card, len(hand), open_options, target, following)
+
+    def _press_empty_place(self, board, hand):
+        """Once a hand, the key of an empty hand place: it presses no card."""
+        empty = [p for p in PLAYER_HAND if p not in hand]
+        if self._empty_place_checked or not empty:
+            return
+        self._empty_place_checked = True
+        self._key_changes_nothing([HAND_KEYS[empty[0]][0]], board, "the key of the empty hand place %d" % empty[0])
+        self.empty_place_presses += 1
+
+    def _ask_coach(self, board, hand, options):
+        """Shows the coach's move and checks it: one hand card raised, the table
+        cards it takes lowered, nothing else moved, and the move one the rules
+        allow. Returns the card's position and the set of table positions."""
+        by_menu = self.menu_every and self._turn % self.menu_every == 1
+        # alt+question opens the menu "&?", whose item "&Suggerimento" is S.
+        keys = ["alt+question", "s"] if by_menu else ["h"]
+        shown = self._key_and_see(keys, "asking the coach")
+        raised = shown.at(PLAYER_HAND, -MOVE)
+        lowered = shown.at(TABLE, MOVE)
+        if len(raised) != 1 or raised[0] not in hand:
+            raise Failure("the coach must raise one hand card: %r -> %r" % (board, shown))
+        suggested = raised[0]
+        for p in range(len(board.cards)):
+            if p in raised or p in lowered:
+                if shown.cards[p].look != board.cards[p].look:
+                    raise Failure("the coach changed the card at position %d: %r -> %r" % (p, board, shown))
+            elif (shown.cards[p].offset, shown.cards[p].look) != (board.cards[p].offset, board.cards[p].look):
+                raise Failure("the coach moved position %d too: %r -> %r" % (p, board, shown))
+        self.check_frame(shown, None, "asking the coach")
+        picks = frozenset(lowered)
+        open_options = options[suggested]
+        if (open_options and picks not in open_options) or (not open_options and picks):
+            raise Failure("the coach suggests the %d taking %s, which the rules do not allow (its captures: %s): %r"
+                          % (board.cards[suggested].number, sorted(picks), [sorted(o) for o in open_options], shown))
+        self.suggestions += 1
+        self.suggestions_by_menu += bool(by_menu)
+        self.log("the coach%s suggests the %d%s" % (" (from the menu)" if by_menu else "",
+                                                     board.cards[suggested].number,
+                                                     " taking %s" % [board.cards[p].number for p in sorted(picks)]
+                                                     if picks else ", laid"))
+        if picks:
+            self._step("suggestion")
+        return suggested, picks
+
+    def _check_as_suggested(self, before, after, picks):
+        """The move made took the table cards the coach lowered (none for a card laid)."""
+        if after.report_shown:
+            return
+        taken = frozenset(p for p in before.shown(TABLE) if not after.cards[p].shown)
+        if taken != picks:
+            raise Failure("following the coach took %s, not the suggested %s: %r -> %r"
+                          % (sorted(taken), sorted(picks), before, after))
+
+    def _pick_by_keys(self, board, position, card, hand_size, options, target, following):
+        game = self.game
+        if self.pickings == 1:
+            board = self._walk_focus_round(board, NEXT_KEYS)
+            board = self._walk_focus_round(board, PREVIOUS_KEYS)
+            board = self._hold_focus_key(board)
+        if self.coach_beeps < 3:
+            # The chosen card cannot change: the coach only beeps.
+            self._key_changes_nothing(["h"], board, "asking the coach while table cards are picked")
+            self.coach_beeps += 1
+        marked = []
+        while True:
+            for table_position in [p for p in board.shown(TABLE) if p in target and p not in marked]:
+                board = self._move_focus(board, table_position)
+                if not marked:
+                    self._step("picking")
+                before = game.grab()
+                self._key(("Return", "space")[self.table_presses % 2])
+                self.table_presses += 1
+                if game.wait_change(before, NO_CHANGE_WAIT) is None:
+                    self.beeps += 1
+                    continue  # a beep: the game keeps other captures open than this card's
+                after = game.board(game.settled(quiet=0.1))
+                pressed = marked + [table_position]
+                if self._left_hand(after, position, card, hand_size):
+                    done = self._check_player_done(board, after, position, pressed, options)
+                    if following:
+                        self._check_as_suggested(board, after, target)
+                    return done
+                if after.cards[table_position].offset != MOVE:
+                    raise Failure("the framed table card pressed by key neither was marked nor changed nothing: "
+                                  "%r -> %r" % (board, after))
+                self._same_cards(board, after, "marking a table card by key", except_position=table_position)
+                self.check_frame(after, table_position, "marking the framed card")
+                marked.append(table_position)
+                board = after
+                break
+            else:
+                raise Failure("every card of %s beeps and the %d stays in the hand: %r"
+                              % (sorted(target), card.number, board))
+
+    def _focus_step(self, board, keys, step):
+        """One key that moves the frame one shown table card on (step 1) or back
+        (step -1), wrapping round; returns the board it leaves."""
+        order = board.shown(TABLE)
+        framed = board.framed()
+        if len(framed) != 1 or framed[0] not in order:
+            raise Failure("while picking, the focus frame must be on one table card: %r" % board)
+        expected = order[(order.index(framed[0]) + step) % len(order)]
+        key = keys[self.focus_moves % len(keys)]
+        after = self._key_and_see([key], "the key %s while picking" % key)
+        self.focus_moves += 1
+        self.check_frame(after, expected, "the key %s" % key)
+        self._same_cards(board, after, "moving the focus frame")
+        return after
+
+    def _move_focus(self, board, position):
+        """The frame moved to the table position the shorter way round."""
+        order = board.shown(TABLE)
+        at = order.index(board.framed()[0])
+        forward = (order.index(position) - at) % len(order)
+        backward = (at - order.index(position)) % len(order)
+        keys, step = (NEXT_KEYS, 1) if forward <= backward else (PREVIOUS_KEYS, -1)
+        for _ in range(min(forward, backward)):
+            board = self._focus_step(board, keys, step)
+        return board
+
+    def _walk_focus_round(self, board, keys):
+        """The frame taken round every shown table card back to where it was, as
+        many times as it takes to use each of the keys."""
+        step = 1 if keys is NEXT_KEYS else -1
+        cards = len(board.shown(TABLE))
+        for _ in range(cards * -(-len(keys) // cards)):
+            board = self._focus_step(board, keys, step)
+        return board
+
+    def _hold_focus_key(self, board):
+        """Right held down: the focus keys run on with the auto-repeat, so the frame
+        moves on more than once, and stays on a table card."""
+        game = self.game
+        order = board.shown(TABLE)
+        moves, last = 0, board.framed()[0]
+        subprocess.run(["xdotool", "keydown", "Right"], check=True, timeout=20)
+        try:
+            deadline = time.monotonic() + HOLD
+            while time.monotonic() < deadline:
+                framed = game.board().framed()
+                if len(framed) == 1 and framed[0] != last:
+                    moves, last = moves + 1, framed[0]
+        finally:
+            subprocess.run(["xdotool", "keyup", "Right"], check=True, timeout=20)
+        after = game.board(game.settled(quiet=0.2))
+        self._same_cards(board, after, "holding Right")
+        framed = after.framed()
+        if len(framed) != 1 or framed[0] not in order:
+            raise Failure("after holding Right the focus frame is not on one table card: %r" % after)
+        if moves < 2:
+            raise Failure("holding Right for %.1f s moved the focus frame %d times: the auto-repeat should move it on"
+                          % (HOLD, moves))
+        self.log("holding Right for %.1f s: the focus frame seen moving %d times" % (HOLD, moves))
+        return after
+
+    # -- the PC --
+
+    def pc_move(self, board, since=None):
+        """Before the PC's move shows, keys that must do nothing while it moves."""
+        if not board.report_shown:
+            send_keys(*KEYS_IN_PC_TURN)
+            self.keys_sent += len(KEYS_IN_PC_TURN)
+        return super().pc_move(board, since=since)

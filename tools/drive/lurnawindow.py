@@ -22,6 +22,11 @@ GREEN = (0, 128, 0)
 CARD_WIDTH = 63
 CARD_HEIGHT = 101
 MOVE = 10  # a marked card lies this much low, a card the PC takes this much high
+# The keyboard's focus frame, drawn over the edge of a card's own picture: from
+# the outside in a dark line, a band of three of its colour and a dark line.
+FRAME_WIDTH = 5
+FRAME_DARK = (0, 0, 0)
+FRAME_GOLD = (255, 200, 0)
 
 PC_HAND = (0, 1, 2)
 PLAYER_HAND = (3, 4, 5)
@@ -86,9 +91,14 @@ class Layout:
         return x + CARD_WIDTH // 2, y + offset + 40
 
 
-# The points of a card picture that tell the 41 pictures apart.
-_SAMPLE_XS = range(4, CARD_WIDTH - 4, 3)
-_SAMPLE_YS = range(4, CARD_HEIGHT - 4, 3)
+# The points of a card picture that tell the 41 pictures apart: clear of the edge
+# band that the focus frame covers, so that a framed card reads as itself.
+_SAMPLE_XS = range(FRAME_WIDTH, CARD_WIDTH - FRAME_WIDTH, 3)
+_SAMPLE_YS = range(FRAME_WIDTH, CARD_HEIGHT - FRAME_WIDTH, 3)
+# Where the frame's rings are read: across the top edge and down both sides, in
+# the card's upper half, which shows even when a second-row card covers the rest.
+_FRAME_XS = (8, 20, 31, 42, 54)
+_FRAME_YS = (8, 20, 31, 42)
 _SAMPLE_LENGTH = 3 * len(_SAMPLE_XS) * len(_SAMPLE_YS)
 
 
@@ -149,12 +159,18 @@ def _read_bmp_rows(path):
 class Card:
     """What one card position shows: offset is None when it holds no card, else
     -10 (raised), 0 (in its place) or +10 (lowered); number is 0 for the back, 1
-    to 40 for a face and None for a picture that is no card of the program."""
+    to 40 for a face and None for a picture that is no card of the program;
+    frame is None, or the (line, band) colours of a focus frame over its edge."""
 
-    def __init__(self, offset=None, number=None, look=b""):
+    def __init__(self, offset=None, number=None, look=b"", frame=None):
         self.offset = offset
         self.number = number
         self.look = look
+        self.frame = frame
+
+    @property
+    def framed(self):
+        return self.frame is not None
 
     @property
     def shown(self):
@@ -172,7 +188,7 @@ class Card:
         if not self.shown:
             return "-"
         what = "?" if self.number is None else "B" if self.number == 0 else str(self.number)
-        return "%s%s" % ({-MOVE: "^", 0: "", MOVE: "v"}[self.offset], what)
+        return "%s%s%s" % ({-MOVE: "^", 0: "", MOVE: "v"}[self.offset], what, "*" if self.framed else "")
 
 
 class Board:
@@ -202,6 +218,10 @@ class Board:
 
     def at(self, positions, offset):
         return [p for p in positions if self.cards[p].offset == offset]
+
+    def framed(self, positions=range(POSITIONS)):
+        """The positions whose card shows the focus frame."""
+        return [p for p in positions if self.cards[p].framed]
 
     def _is_card_row(self, x, y):
         if not 0 <= y < self.picture.height:
@@ -238,7 +258,24 @@ class Board:
         end = min(self.picture.height, covered_from if covered_from is not None else self.picture.height)
         ys = [y for y in _SAMPLE_YS if top + y < end]
         look = _sample({y: self.picture.row(top + y, x, x + CARD_WIDTH) for y in ys}, ys)
-        return Card(offset, self.faces.number(look), look)
+        return Card(offset, self.faces.number(look), look, self._frame(x, top))
+
+    def _frame(self, x, top):
+        """(line, band) colours when the card at (x, top) shows a frame of one
+        colour between two lines of another over its edge, else None. No card
+        picture of the program has such an edge of its own."""
+        rings = []
+        for ring in range(FRAME_WIDTH):
+            points = ([(x + dx, top + ring) for dx in _FRAME_XS] + [(x + ring, top + dy) for dy in _FRAME_YS]
+                      + [(x + CARD_WIDTH - 1 - ring, top + dy) for dy in _FRAME_YS])
+            colours = {self.picture.pixel(px, py) for px, py in points}
+            if len(colours) != 1:
+                return None
+            rings.append(colours.pop())
+        line, band = rings[0], rings[1]
+        if rings[FRAME_WIDTH - 1] != line or band == line or any(r != band for r in rings[1:FRAME_WIDTH - 1]):
+            return None
+        return line, band
 
     def _report_shown(self):
         """The white score panel over the table: its top margin and the white gap

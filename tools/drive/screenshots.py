@@ -1,9 +1,13 @@
 """Pictures of the running program for the documentation, each cropped to the game
 window with its frame: the start, a hand in play with the PC's capture raised
-(caught while the PC shows it, playing hands until the PC captures), the score
-panel at the end of that hand, the rules window that "?", "Guida" opens over it,
-the About window that "Info" opens,
-and the exit question that "Chiudi" asks (at the start, answered No).
+(caught while the PC shows it), the coach's suggestion on show (a hand card
+raised, the table cards it takes lowered), picking table cards by keyboard (the
+card being played raised, the focus frame on a table card), the score panel at
+the end of the hand where the last of those was caught, the rules window that
+"?", "Guida" opens over it, the About window that "Info" opens, and the exit
+question that "Chiudi" asks (at the start, answered No). The player's moves are
+made with the keyboard, following the coach, and hands are played (new matches
+begun as needed) until each moment has come.
 
 The game runs as scripts/play starts it (wine-play, in Italian, on the test
 prefix), and the pictures come from the X server's framebuffer, which shows the
@@ -16,15 +20,20 @@ import sys
 import tempfile
 import time
 
-from lurnawindow import Failure, Game, find_windows, window_geometry
-from lurnaplay import HandPlayer
+from lurnawindow import PLAYER_HAND, Failure, Game, find_windows, window_geometry
+from lurnaplay import KeyboardPlayer
 from playwrapper import play_wrapper_on_test_prefix
 
-HANDS_TO_TRY = 4
+HANDS_TO_TRY = 10
 EXIT_TITLE = "Uscita"
 RULES_TITLE = "Regole del gioco"
 ABOUT_TITLE = "Info..."
-PICTURES = ("start.png", "pc-capture.png", "score.png", "rules.png", "about.png", "exit.png")
+PICTURES = ("start.png", "pc-capture.png", "coach.png", "keyboard.png", "score.png", "rules.png", "about.png",
+            "exit.png")
+# The moments of a hand in play, each caught the first time it comes: the step
+# of the player (KeyboardPlayer) or of the PC (HandPlayer) that shows it.
+MOMENTS = {"coach.png": ("player", "suggestion"), "keyboard.png": ("player", "picking"),
+           "pc-capture.png": ("pc", "capture")}
 
 
 def wait_for(test, timeout, what):
@@ -93,12 +102,15 @@ def main():
 
 
 def take_pictures(game, out):
-    captured = []
+    caught = set()
 
-    def on_pc_step(step, game):
-        if step == "capture" and not captured:
-            game.grab_frame().save_png(os.path.join(out, "pc-capture.png"))
-            captured.append(True)
+    def catcher(side):
+        def on_step(step, game):
+            for name, moment in MOMENTS.items():
+                if moment == (side, step) and name not in caught:
+                    game.grab_frame().save_png(os.path.join(out, name))
+                    caught.add(name)
+        return on_step
 
     game.start()
     try:
@@ -106,21 +118,28 @@ def take_pictures(game, out):
         game.settled(quiet=0.5)
         game.grab_frame().save_png(os.path.join(out, "start.png"))
         exit_question(game, os.path.join(out, "exit.png"))
+        # The press also gives the window back the keyboard, which the exit
+        # question leaves with no window.
         game.press_and_see(lambda: game.press_button("play"), 3, '"GIOCA"')
-        player = HandPlayer(game, log=lambda text: None, on_pc_step=on_pc_step)
+        player = KeyboardPlayer(game, log=lambda text: None, on_pc_step=catcher("pc"),
+                                on_player_step=catcher("player"))
         board = game.board(game.settled())
         player_begins = True
         for hand in range(HANDS_TO_TRY):
             board = player.play_hand(player_begins, board)
-            if captured:
+            if caught == set(MOMENTS):
                 break
             game.press_and_see(lambda: game.press_button("continue"), 3, '"Continua"')
             board = game.board(game.settled())
-            if not board.shown(range(20)):
-                raise Failure("the match ended before the PC captured")
             player_begins = not player_begins
-        if not captured:
-            raise Failure("no PC capture in %d hands" % HANDS_TO_TRY)
+            if not board.shown(PLAYER_HAND):
+                # The match is over: the next one, begun by the player.
+                game.press_and_see(lambda: game.press_button("play"), 3, '"GIOCA"')
+                board = game.board(game.settled())
+                player_begins = True
+        missing = sorted(set(MOMENTS) - caught)
+        if missing:
+            raise Failure("in %d hands no moment for %s" % (HANDS_TO_TRY, ", ".join(missing)))
         game.settled(quiet=0.5)
         game.grab_frame().save_png(os.path.join(out, "score.png"))
         rules_shot(game, os.path.join(out, "rules.png"))
