@@ -22,7 +22,6 @@ Fails on a crash, a hang (every wait is bounded), a key that must change the
 screen and does not, one that must not and does, a board that is not what the
 move must leave, or a focus frame not drawn in the colours the game sets."""
 
-import argparse
 import os
 import subprocess
 import sys
@@ -34,7 +33,7 @@ from lurnawindow import (FRAME_DARK, FRAME_GOLD, PC_HAND, PLAYER_HAND, POSITIONS
                          TABLE_ROW, TITLE, Failure, Game, find_windows, window_geometry)
 from lurnaplay import NO_CHANGE_WAIT, HOLD, KeyboardPlayer, send_keys  # noqa: E402
 from italian import window_texts  # noqa: E402
-from session import EXIT_TITLE, wait_for_window, wait_gone  # noqa: E402
+from session import EXIT_TITLE, run_from_command_line, wait_for_window, wait_gone  # noqa: E402
 
 RULES_TITLE = "Regole del gioco"
 OUTCOMES = ("Hai vinto!!", "Hai perso..")
@@ -332,34 +331,8 @@ def same_board(before, after, what):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--tree", required=True, help="the Windows build tree, e.g. build/win64")
-    args = parser.parse_args()
-    if not os.environ.get("DISPLAY"):
-        print("no X display: run under xvfb-run (scripts/test does)")
-        return 1
-    session = KeyboardSession(args.tree, os.path.join(os.path.abspath(args.tree), "e2e", "keyboard"))
-    try:
-        session.run()
-    except Failure as failure:
-        print("FAILED: %s" % failure, flush=True)
-        try:
-            width, height = map(int, subprocess.check_output(["xdotool", "getdisplaygeometry"], text=True).split())
-            path = os.path.join(session.out, "failure.png")
-            session.game.screen.picture(0, 0, width, height).save_png(path)
-            print("picture failure.png: %s" % path)
-        except Exception as error:  # the picture is a help, not the verdict
-            print("(no failure picture: %s)" % error)
-        return 1
-    finally:
-        session.game.kill()
-    for name, path in session.shots.items():
-        print("picture %s: %s" % (name, path))
-    if session.faults:
-        print("FAILED: %s" % "; ".join(dict.fromkeys(session.faults)))
-        return 1
-    print("passed")
-    return 0
+    return run_from_command_line(
+        lambda tree: KeyboardSession(tree, os.path.join(os.path.abspath(tree), "e2e", "keyboard")))
 
 
 if __name__ == "__main__":

@@ -259,21 +259,26 @@ def wait_gone(game, title, timeout, what):
         time.sleep(0.05)
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+def run_from_command_line(make_session):
+    """The command line of a session on the real program: --tree, an X display,
+    then the session made for the tree is run; on a failure a picture of the
+    whole screen is kept beside its others. Returns the exit status."""
+    parser = argparse.ArgumentParser(description=sys.modules["__main__"].__doc__.splitlines()[0])
     parser.add_argument("--tree", required=True, help="the Windows build tree, e.g. build/win64")
     args = parser.parse_args()
     if not os.environ.get("DISPLAY"):
         print("no X display: run under xvfb-run (scripts/test does)")
         return 1
-    session = Session(args.tree, os.path.join(os.path.abspath(args.tree), "e2e"))
+    session = make_session(args.tree)
     try:
         session.run()
     except Failure as failure:
         print("FAILED: %s" % failure, flush=True)
         try:
             width, height = map(int, subprocess.check_output(["xdotool", "getdisplaygeometry"], text=True).split())
-            session.save("failure.png", session.game.screen.picture(0, 0, width, height))
+            path = os.path.join(session.out, "failure.png")
+            session.game.screen.picture(0, 0, width, height).save_png(path)
+            print("picture failure.png: %s" % path)
         except Exception as error:  # the picture is a help, not the verdict
             print("(no failure picture: %s)" % error)
         return 1
@@ -286,6 +291,10 @@ def main():
         return 1
     print("passed")
     return 0
+
+
+def main():
+    return run_from_command_line(lambda tree: Session(tree, os.path.join(os.path.abspath(tree), "e2e")))
 
 
 if __name__ == "__main__":

@@ -161,19 +161,28 @@ class HandPlayer:
         card = board.cards[position]
         game.press_and_see(lambda: self._press(position), 2.0, "pressing the hand card at position %d" % position)
         after = game.board(game.settled(quiet=0.1))
-        self.player_moves += 1
         open_options = options[position]
-        if self._left_hand(after, position, card, len(hand)):
+        if self._check_hand_press(board, after, position, len(hand), open_options):
+            return self._check_player_done(board, after, position, [], open_options)
+        return self._pick_table_cards(after, position, card, len(hand), open_options)
+
+    def _check_hand_press(self, board, after, position, hand_size, open_options):
+        """After a hand card's press: True when the move was made at once, which
+        only a card with fewer than two captures may do; else the card stays
+        raised for table cards, which only a card with two or more may."""
+        card = board.cards[position]
+        self.player_moves += 1
+        if self._left_hand(after, position, card, hand_size):
             if len(open_options) >= 2:
                 raise Failure("the %d took at once though %d captures were open: %r -> %r"
                               % (card.number, len(open_options), board, after))
-            return self._check_player_done(board, after, position, [], open_options)
+            return True
         if len(open_options) < 2:
             raise Failure("the %d stayed in the hand though it has %d captures: %r -> %r"
                           % (card.number, len(open_options), board, after))
         self.check_choice_shown(board, after, position, open_options)
         self.pickings += 1
-        return self._pick_table_cards(after, position, card, len(hand), open_options)
+        return False
 
     def check_choice_shown(self, before, after, position, options):
         """The chosen card that stays in the hand stands raised, the focus frame is
@@ -489,22 +498,13 @@ class KeyboardPlayer(HandPlayer):
         card = board.cards[position]
         key = HAND_KEYS[position][self._turn % 2 if self.numpad else 0]
         after = self._key_and_see([key], "the key %s on the hand card at position %d" % (key, position))
-        self.player_moves += 1
         open_options = options[position]
-        if self._left_hand(after, position, card, len(hand)):
-            if len(open_options) >= 2:
-                raise Failure("the %d took at once though %d captures were open: %r -> %r"
-                              % (card.number, len(open_options), board, after))
+        if self._check_hand_press(board, after, position, len(hand), open_options):
             done = self._check_player_done(board, after, position, [], open_options)
             if following:
                 self._check_as_suggested(board, after, picks)
             return done
-        if len(open_options) < 2:
-            raise Failure("the %d stayed in the hand though it has %d captures: %r -> %r"
-                          % (card.number, len(open_options), board, after))
         # The suggestion went at the key; the card stands raised, framed as picked.
-        self.check_choice_shown(board, after, position, open_options)
-        self.pickings += 1
         self._step("chosen")
         target = picks if following else sorted(options[position], key=sorted)[0]
         return self._pick_by_keys(after, position, card, len(hand), open_options, target, following)
