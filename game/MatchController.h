@@ -102,8 +102,9 @@ public:
     // A press on the card position with this identifier. A suggestion on show
     // goes first.
     void OnCardClicked(int identifier);
-    // The keyboard: a press on the player's hand card at this index (0..2, left
-    // to right), or on the table card with the focus frame; the frame moved.
+    // The keyboard: a press on the player's hand place at this index (0..2, left
+    // to right; an empty place takes no press), or on the table card with the
+    // focus frame; the frame moved.
     void PressHandCard(int index);
     void PressFocusedCard();
     void MoveTableFocus(FocusMove move);
