@@ -120,14 +120,16 @@ TEST(GameWindowKeys, UnderTheAboutFormAndTheRulesKeysChangeNothingAndEscapeClose
     EXPECT_EQ(driver.Check("the rules closed"), "");
 }
 
+void CALLBACK AnswerNoWhenShown(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND box = FindWindowW(L"#32770", L"Uscita")) {
+        KillTimer(nullptr, timer);
+        PostMessageW(box, WM_COMMAND, IDNO, 0);
+    }
+}
+
 // The real question, answered No from a timer as soon as it shows.
 int WINAPI AnswerNoAtOnce(HWND owner, LPCSTR text, LPCSTR caption, UINT flags) {
-    SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
-        if (HWND box = FindWindowW(L"#32770", L"Uscita")) {
-            KillTimer(nullptr, timer);
-            PostMessageW(box, WM_COMMAND, IDNO, 0);
-        }
-    });
+    SetTimer(nullptr, 0, 50, AnswerNoWhenShown);
     return MessageBoxA(owner, text, caption, flags);
 }
 
