@@ -154,7 +154,6 @@ private:
     void SetTableFocus(int position);
     // The first shown table card in table order that fits an open option.
     int FirstFittingTableCard() const;
-    bool FitsOpenOption(int position) const;
 
     void ChooseHandCard(int position);
     void PickTableCard(int position);

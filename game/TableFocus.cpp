@@ -40,13 +40,12 @@ void MatchController::SetTableFocus(int position) {
     if (position >= 0) board_.SetPositionFocus(position, true);
 }
 
-bool MatchController::FitsOpenOption(int position) const {
-    return !SelectTableCard(move_.PlayerOptions, board_.Identifier(position), board_.CardAt(position)).empty();
-}
-
 int MatchController::FirstFittingTableCard() const {
     for (int position : TablePositions) {
-        if (board_.IsPositionShown(position) && FitsOpenOption(position)) return position;
+        if (!board_.IsPositionShown(position)) continue;
+        if (!SelectTableCard(move_.PlayerOptions, board_.Identifier(position), board_.CardAt(position)).empty()) {
+            return position;
+        }
     }
     return -1;
 }

@@ -222,19 +222,13 @@ class HandPlayer:
                        and any(set(marked) | {p} <= o for o in options)]
             fitting.sort(key=lambda p: p not in target)
             for table_position in fitting:
-                before = game.grab()
-                self._press(table_position)
-                if game.wait_change(before, NO_CHANGE_WAIT) is None:
-                    self.beeps += 1
+                seen = self._press_while_picking(board, lambda: self._press(table_position), table_position,
+                                                 position, card, hand_size, marked, options, "with the mouse")
+                if seen is None:
                     continue  # a beep: the game keeps other captures open than this card's
-                after = game.board(game.settled(quiet=0.1))
-                pressed = marked + [table_position]
-                if self._left_hand(after, position, card, hand_size):
-                    return self._check_player_done(board, after, position, pressed, options)
-                if after.cards[table_position].offset != MOVE:
-                    raise Failure("a table card pressed while picking neither was marked nor changed nothing: %r -> %r"
-                                  % (board, after))
-                self._same_cards(board, after, "marking a table card", except_position=table_position)
+                after, moved = seen
+                if moved:
+                    return after
                 # The mouse leaves the focus frame where it was.
                 self.check_frame(after, board.framed()[0], "marking a table card with the mouse")
                 marked.append(table_position)
@@ -246,6 +240,26 @@ class HandPlayer:
     def _press(self, position):
         self.game.press_card(position)
         self.pressed_at = self.game.clicked_at
+
+    def _press_while_picking(self, board, press, table_position, position, card, hand_size, marked, options, how):
+        """One table card pressed by press() while picking. None for a beep (the
+        screen did not change); else (after, moved): moved when the hand card
+        left and the move was checked, else the pressed card was marked and
+        nothing else moved."""
+        game = self.game
+        before = game.grab()
+        press()
+        if game.wait_change(before, NO_CHANGE_WAIT) is None:
+            self.beeps += 1
+            return None
+        after = game.board(game.settled(quiet=0.1))
+        if self._left_hand(after, position, card, hand_size):
+            return self._check_player_done(board, after, position, marked + [table_position], options), True
+        if after.cards[table_position].offset != MOVE:
+            raise Failure("a table card pressed %s while picking neither was marked nor changed nothing: %r -> %r"
+                          % (how, board, after))
+        self._same_cards(board, after, "marking a table card %s" % how, except_position=table_position)
+        return after, False
 
     def _left_hand(self, after, position, card, hand_size):
         """The hand card has left: its place is empty, or a new deal put another card
@@ -563,7 +577,6 @@ class KeyboardPlayer(HandPlayer):
                           % (sorted(taken), sorted(picks), before, after))
 
     def _pick_by_keys(self, board, position, card, hand_size, options, target, following):
-        game = self.game
         if self.pickings == 1:
             board = self._walk_focus_round(board, NEXT_KEYS)
             board = self._walk_focus_round(board, PREVIOUS_KEYS)
@@ -578,23 +591,17 @@ class KeyboardPlayer(HandPlayer):
                 board = self._move_focus(board, table_position)
                 if not marked:
                     self._step("picking")
-                before = game.grab()
-                self._key(("Return", "space")[self.table_presses % 2])
+                key = ("Return", "space")[self.table_presses % 2]
                 self.table_presses += 1
-                if game.wait_change(before, NO_CHANGE_WAIT) is None:
-                    self.beeps += 1
+                seen = self._press_while_picking(board, lambda: self._key(key), table_position, position, card,
+                                                 hand_size, marked, options, "by key")
+                if seen is None:
                     continue  # a beep: the game keeps other captures open than this card's
-                after = game.board(game.settled(quiet=0.1))
-                pressed = marked + [table_position]
-                if self._left_hand(after, position, card, hand_size):
-                    done = self._check_player_done(board, after, position, pressed, options)
+                after, moved = seen
+                if moved:
                     if following:
                         self._check_as_suggested(board, after, target)
-                    return done
-                if after.cards[table_position].offset != MOVE:
-                    raise Failure("the framed table card pressed by key neither was marked nor changed nothing: "
-                                  "%r -> %r" % (board, after))
-                self._same_cards(board, after, "marking a table card by key", except_position=table_position)
+                    return after
                 self.check_frame(after, table_position, "marking the framed card")
                 marked.append(table_position)
                 board = after
