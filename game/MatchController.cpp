@@ -37,6 +37,9 @@ void MatchController::OnTurnTimer() {
 }
 
 void MatchController::ContinueAfterHand() {
+    // "Continua" can still fire after its panel is gone: a button held down
+    // by the mouse clicks on release, after a key has dealt or abandoned.
+    if (phase_ != MatchPhase::HandOver) return;
     switch (MatchResultOf(State.PcMatchPoints, State.PlayerMatchPoints)) {
         case MatchResult::PlayerLost:
             EndMatch("Hai perso..", PcSound);

@@ -116,7 +116,7 @@ public:
     // A tick of the turn timer: the PC's pacing and steps.
     void OnTurnTimer();
     // "Continua" on the score panel: the end of the match or the next hand, begun
-    // by the side that did not begin the last one.
+    // by the side that did not begin the last one. Nothing outside HandOver.
     void ContinueAfterHand();
     // The turn to the side, as at the end of a move: the phase and the hand
     // cursor over the player's cards. The tests arrange hands in the PC's turn

@@ -10,11 +10,12 @@ namespace MyGame {
 
 void MatchController::OnCardClicked(int identifier) {
     if (phase_ != MatchPhase::PlayerTurn) return;
-    ClearSuggestion();
     const int position = PositionOfIdentifier(board_, identifier);
     // A hidden position holds no card, whatever text it still keeps; the window
-    // sends it no presses, and nothing may be played or taken from it.
+    // sends it no presses, and nothing may be played or taken from it. A press
+    // there (a digit on an emptied hand place) does nothing at all.
     if (position < 0 || !board_.IsPositionShown(position)) return;
+    ClearSuggestion();
     if (move_.AwaitingTableChoice()) {
         if (IsPlayerHand(position)) {
             // The chosen card cannot be changed.

@@ -13,7 +13,6 @@
 
 #include "game/Board.h"
 #include "game/MatchController.h"
-#include "table/ClosingClick.h"
 #include "toolkit/Form.h"
 
 #include <memory>
@@ -125,7 +124,6 @@ private:
     static void ForwardCreate(KTUtility::GUIElement* element, HWND window);
     static bool ForwardClosing(KTUtility::GUIElement* element);
     static int ForwardCardPress(KTUtility::GUIElement* element, HWND window, int atX, int atY);
-    static int ForwardContinuePress(KTUtility::GUIElement* element, HWND window, int atX, int atY);
     static void ForwardButton(KTUtility::GUIElement* element);
     static void ForwardMenu(KTUtility::GUIElement* element);
     static void ForwardTick(KTUtility::Timer* timer);
@@ -139,11 +137,6 @@ private:
     void OnTurnTimer();
     void OnMenuCommand(KTUtility::SubMenu* item);
     void OnCardClicked(KTUtility::GUIElement* element);
-    // The left button down on "Continua", at this point of the screen.
-    void OnContinuePressed(POINT at);
-    // Whether a card press at this point of the screen, now, is the second
-    // press of the double-click whose first closed the score panel.
-    bool IsRestOfClosingClick(POINT at) const;
     void OnButtonCommand(KTUtility::Button* button);
     // A key down on the window or on one of its buttons (a click leaves the
     // focus on a button): the keyboard's play. True when the key is the game's,
@@ -167,7 +160,6 @@ private:
 
     // Each card position's own place in the layout, which moves are relative to.
     POINT places_[PositionCount] = {};
-    ClosingClick closingClick_;
 };
 
 }  // namespace MyGame

@@ -13,6 +13,7 @@
 #include "toolkit/FormText.h"
 #include "toolkit/SubMenu.h"
 #include "toolkit/Timer.h"
+#include "toolkit/WindowProcedure.h"
 
 #include <utility>
 
@@ -23,12 +24,6 @@ namespace {
 // Comfortable to read, and within the screen of a 640 by 480 game window.
 constexpr int RulesClientWidth = 560;
 constexpr int RulesClientHeight = 420;
-
-POINT OnScreen(HWND window, int atX, int atY) {
-    POINT at{atX, atY};
-    ClientToScreen(window, &at);
-    return at;
-}
 
 }  // namespace
 
@@ -51,14 +46,13 @@ bool FormMain::ForwardClosing(KTUtility::GUIElement* element) {
     return form ? form->ConfirmExit() : true;
 }
 
-int FormMain::ForwardCardPress(KTUtility::GUIElement* element, HWND window, int atX, int atY) {
+int FormMain::ForwardCardPress(KTUtility::GUIElement* element, HWND, int, int) {
+    // A press can move or hide the window under the pointer ("Continua" closes
+    // the panel over the hand, a picked card drops onto the one below it): the
+    // second press of a double-click then lands on another card, which must
+    // not take it as a move.
     FormMain* form = FormOf(element);
-    if (form && !form->IsRestOfClosingClick(OnScreen(window, atX, atY))) form->OnCardClicked(element);
-    return 0;
-}
-
-int FormMain::ForwardContinuePress(KTUtility::GUIElement* element, HWND window, int atX, int atY) {
-    if (FormMain* form = FormOf(element)) form->OnContinuePressed(OnScreen(window, atX, atY));
+    if (form && !KTUtility::PressEndsDoubleClick()) form->OnCardClicked(element);
     return 0;
 }
 
@@ -82,14 +76,6 @@ void FormMain::OnTurnTimer() {
 
 void FormMain::OnCardClicked(KTUtility::GUIElement* element) {
     Match.OnCardClicked(static_cast<int>(element->controlId));
-}
-
-void FormMain::OnContinuePressed(POINT at) {
-    closingClick_.Pressed(at, static_cast<DWORD>(GetMessageTime()));
-}
-
-bool FormMain::IsRestOfClosingClick(POINT at) const {
-    return closingClick_.IsSecondPress(at, static_cast<DWORD>(GetMessageTime()));
 }
 
 void FormMain::OnMenuCommand(KTUtility::SubMenu* item) {
@@ -120,7 +106,6 @@ void FormMain::OnButtonCommand(KTUtility::Button* button) {
     } else if (button->controlId == InfoButton->controlId) {
         ShowAbout();
     } else if (button->controlId == ContinueButton->controlId) {
-        closingClick_.Fired();
         Match.ContinueAfterHand();
     }
 }

@@ -220,7 +220,6 @@ void FormMain::BuildReportPanel(int clientWidth) {
     ContinueButton->SetPosition(190, 250);
     ContinueButton->commandHandler = &FormMain::ForwardButton;
     ContinueButton->onKeyDown = &FormMain::ForwardKeyDown;
-    ContinueButton->onLeftButtonDown = &FormMain::ForwardContinuePress;
     ContinueButton->font = FormFont.get();
     ContinueButton->Create();
 

@@ -28,6 +28,13 @@ int SignedHigh(LPARAM value) {
     return static_cast<short>(HIWORD(value));
 }
 
+// A mouse message's point, from the window's client area to the screen.
+POINT ScreenPoint(HWND window, LPARAM lParam) {
+    POINT at{SignedLow(lParam), SignedHigh(lParam)};
+    ClientToScreen(window, &at);
+    return at;
+}
+
 bool IsForeground(HWND window) {
     return window && GetForegroundWindow() == window;
 }
@@ -238,8 +245,9 @@ bool Handle(GUIElement* element, HWND window, UINT message, WPARAM wParam, LPARA
     case WM_KEYDOWN:
         // A key the element's handler took is its own: no Tab navigation, and
         // no default processing (a focused button would click on Space).
-        Dispatch().keyRepeats = (lParam & KeyRepeatBit) != 0;
+        state.keyRepeats = (lParam & KeyRepeatBit) != 0;
         if (element->OnKeyDown(wParam)) {
+            if (wParam < state.takenKeys.size()) state.takenKeys.set(wParam);
             result = 0;
             return true;
         }
@@ -247,7 +255,10 @@ bool Handle(GUIElement* element, HWND window, UINT message, WPARAM wParam, LPARA
         return false;
     case WM_KEYUP:
         element->OnKeyUp(wParam);
-        return false;
+        if (wParam >= state.takenKeys.size() || !state.takenKeys.test(wParam)) return false;
+        state.takenKeys.reset(wParam);
+        result = 0;
+        return true;
     case WM_CHAR:
         if (element->OnKeyPress(wParam)) return false;
         result = 1;
@@ -279,14 +290,18 @@ bool Handle(GUIElement* element, HWND window, UINT message, WPARAM wParam, LPARA
         // Read before the callback: what it does may free the element (a
         // press that closes the form it lies on).
         GUIElement* panel = AsPanel(element) ? element : nullptr;
+        state.secondPress =
+            state.presses.Pressed(window, ScreenPoint(window, lParam), static_cast<DWORD>(GetMessageTime()));
         element->OnLeftButtonDown(SignedLow(lParam), SignedHigh(lParam));
         state.wheelPanel = panel;
         return false;
     }
     case WM_LBUTTONUP:
+        state.presses.Released(ScreenPoint(window, lParam));
         element->OnLeftButtonUp(SignedLow(lParam), SignedHigh(lParam));
         return false;
     case WM_LBUTTONDBLCLK:
+        state.presses.DoubleClicked();
         element->OnLeftDoubleClick(SignedLow(lParam), SignedHigh(lParam));
         return false;
     case WM_RBUTTONDOWN:
@@ -325,6 +340,10 @@ DispatchState& Dispatch() {
 
 bool KeyRepeats() {
     return Dispatch().keyRepeats;
+}
+
+bool PressEndsDoubleClick() {
+    return Dispatch().secondPress;
 }
 
 void ForgetElement(const GUIElement* element) {

@@ -3,7 +3,11 @@
 // control. It finds the element of the window and calls its operations.
 #pragma once
 
+#include "toolkit/PressPairing.h"
+
 #include <windows.h>
+
+#include <bitset>
 
 namespace KTUtility {
 
@@ -30,6 +34,11 @@ struct DispatchState {
     HCURSOR waitCursor = nullptr;
     HCURSOR handCursor = nullptr;
     bool keyRepeats = false;            // the key-down being handled is the keyboard's auto-repeat
+    // Keys whose key-down a handler took: their key-up is taken too, so that a
+    // button never clicks on the release of a key the game has acted on.
+    std::bitset<256> takenKeys;
+    PressPairing presses;
+    bool secondPress = false;           // the press being handled ends a double-click begun elsewhere
 };
 
 DispatchState& Dispatch();
@@ -37,6 +46,11 @@ DispatchState& Dispatch();
 // Whether the key-down being handled repeats a key held down, so that a handler
 // can act once per press.
 bool KeyRepeats();
+
+// Whether the left-button press being handled is the second press of a
+// double-click whose first press went to another window (PressPairing.h), so
+// that a handler can leave it alone.
+bool PressEndsDoubleClick();
 
 // Drops an element that is being destroyed from the dispatch state.
 void ForgetElement(const GUIElement* element);

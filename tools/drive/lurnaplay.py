@@ -354,8 +354,20 @@ class HandPlayer:
                 if p not in move.taken and shown.cards[p].look != raised_board.cards[p].look:
                     raise Failure("raising the PC's capture changed place %d too: %r -> %r" % (p, shown, raised_board))
             self._pc_step("capture", game)
-            game.wait_board(lambda b: b.report_shown or not b.at(PC_HAND, MOVE), PC_STEP_TIMEOUT,
-                            "the PC's capture made")
+        # The move leaves the hand and reaches the table in more than one paint:
+        # on a busy machine a quiet moment can come between them, so the read
+        # waits for its end, the played card on the table or the taken cards gone.
+        taken = [shown.cards[p].number for p in move.taken]
+
+        def made(b):
+            if b.report_shown:
+                return True
+            if b.at(PC_HAND, MOVE) or b.at(TABLE, -MOVE):
+                return False
+            table = [b.cards[p].number for p in b.shown(TABLE)]
+            return not set(taken) & set(table) if taken else number in table
+
+        game.wait_board(made, PC_STEP_TIMEOUT, "the PC's move made")
         move.done = game.seen_at - start
         after = game.board(game.settled(quiet=0.1))
         self._check_pc_done(board, after, move, played, number, options)

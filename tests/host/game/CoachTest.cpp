@@ -134,6 +134,10 @@ TEST(Coach, SuggestsThePcStrategysMoveWithThePlayersHandAndThePlayerCanMakeIt) {
         const PcMove expected = ChoosePcMove(mirrorState, mirror);
 
         Table table(position);
+        // A digit on an emptied hand place does nothing, to the suggestion too.
+        for (int i = 0; i < HandSize; ++i) {
+            if (position.PlayerHand[i] == NoCard) table.Match.PressHandCard(i);
+        }
         const MoveUnderWay& move = table.Match.Move();
         ASSERT_EQ(move.SuggestedPosition, HandPosition(Side::Player, expected.HandIndex));
         std::vector<int> named;

@@ -247,6 +247,28 @@ TEST_F(MatchMomentTest, AbandoningAtAnyMomentLeavesNothingBehind) {
     }
 }
 
+// "Continua" can fire after its panel is gone (a button held down by the mouse
+// clicks on release, after a key has dealt or abandoned): at any other moment,
+// and on the score panel once the match is abandoned, it changes nothing.
+TEST_F(MatchMomentTest, ContinuingOffTheScorePanelChangesNothing) {
+    for (const auto& [name, reach] : Moments()) {
+        for (const bool abandoned : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (abandoned ? ", abandoned" : ""));
+            reach();
+            if (abandoned) match.AbandonMatch();
+            if (match.Phase() == MatchPhase::HandOver) continue;
+            const MatchPhase phase = match.Phase();
+            const std::string before = Snapshot(board);
+            const CardList deck = match.State.Deck;
+            match.ContinueAfterHand();
+            EXPECT_EQ(match.Phase(), phase);
+            EXPECT_EQ(Snapshot(board), before);
+            EXPECT_EQ(match.State.Deck, deck) << "nothing dealt";
+            match.AbandonMatch();
+        }
+    }
+}
+
 // The window starts a match only from the idle board, but a start at any other
 // moment must still begin a whole, clean match.
 TEST_F(MatchMomentTest, StartingOverAnyMomentBeginsACleanMatch) {
