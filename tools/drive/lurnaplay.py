@@ -147,6 +147,34 @@ class HandPlayer:
                           % (len(self.seen), sorted(set(range(1, 41)) - self.seen)))
         return board
 
+    # -- reading --
+
+    def _steady(self, quiet=0.1, done=None):
+        """The board of a settled picture in which every shown card reads as a card
+        and done(board), when given, holds. A move reaches the screen in more than
+        one paint, and a busy machine can leave a quiet moment between two of
+        them; after PC_STEP_TIMEOUT the last board read is returned for the
+        checks to judge."""
+        game = self.game
+        deadline = time.monotonic() + PC_STEP_TIMEOUT
+        while True:
+            board = game.board(game.settled(quiet=quiet))
+            readable = all(c.number is not None for c in board.cards if c.shown)
+            if (readable and (done is None or done(board))) or time.monotonic() > deadline:
+                return board
+
+    def _player_move_made(self, before, position, card, hand_size, options):
+        """For _steady: the hand card still chosen, or its move whole on the screen:
+        the card laid on the table, or one of its captures gone from it."""
+        def made(after):
+            if after.report_shown or not self._left_hand(after, position, card, hand_size):
+                return True
+            table_before, table_after = before.shown(TABLE), after.shown(TABLE)
+            if len(table_after) > len(table_before):
+                return card.number in [after.cards[p].number for p in table_after]
+            return frozenset(p for p in table_before if not after.cards[p].shown) in options
+        return made
+
     # -- the player --
 
     def player_move(self, board):
@@ -160,8 +188,8 @@ class HandPlayer:
         position = max(hand, key=lambda p: len(options[p]) >= 2)
         card = board.cards[position]
         game.press_and_see(lambda: self._press(position), 2.0, "pressing the hand card at position %d" % position)
-        after = game.board(game.settled(quiet=0.1))
         open_options = options[position]
+        after = self._steady(done=self._player_move_made(board, position, card, len(hand), open_options))
         if self._check_hand_press(board, after, position, len(hand), open_options):
             return self._check_player_done(board, after, position, [], open_options)
         return self._pick_table_cards(after, position, card, len(hand), open_options)
@@ -252,7 +280,7 @@ class HandPlayer:
         if game.wait_change(before, NO_CHANGE_WAIT) is None:
             self.beeps += 1
             return None
-        after = game.board(game.settled(quiet=0.1))
+        after = self._steady(done=self._player_move_made(board, position, card, hand_size, options))
         if self._left_hand(after, position, card, hand_size):
             return self._check_player_done(board, after, position, marked + [table_position], options), True
         if after.cards[table_position].offset != MOVE:
@@ -324,7 +352,7 @@ class HandPlayer:
 
         game.wait_board(lambda b: b.at(PC_HAND, MOVE), PC_STEP_TIMEOUT, "the PC's card shown")
         move.card_shown = game.seen_at - start
-        shown = game.board(game.settled(quiet=0.1))
+        shown = self._steady()
         lowered = shown.at(PC_HAND, MOVE)
         if len(lowered) != 1 or not shown.cards[lowered[0]].face_up or lowered[0] not in pc_before:
             raise Failure("the PC must show one of its cards face up, 10 px low: %r" % shown)
@@ -341,7 +369,7 @@ class HandPlayer:
         seen = game.wait_board(step, PC_STEP_TIMEOUT, "the PC's next step")
         if not seen.report_shown and seen.at(TABLE, -MOVE):
             move.capture_raised = game.seen_at - start
-            raised_board = game.board(game.settled(quiet=0.1))
+            raised_board = self._steady()
             if raised_board.report_shown:
                 raise Failure("the score panel came while the PC's capture was raised")
             move.taken = raised_board.at(TABLE, -MOVE)
@@ -369,7 +397,7 @@ class HandPlayer:
 
         game.wait_board(made, PC_STEP_TIMEOUT, "the PC's move made")
         move.done = game.seen_at - start
-        after = game.board(game.settled(quiet=0.1))
+        after = self._steady()
         self._check_pc_done(board, after, move, played, number, options)
         self._pc_step("done", game)
         self.pc_moves.append(move)
@@ -484,7 +512,7 @@ class KeyboardPlayer(HandPlayer):
         self._key(*keys)
         if game.wait_change(before, timeout) is None:
             raise Failure("nothing changed on the screen within %.1f s after %s (keys %s)" % (timeout, what, keys))
-        return game.board(game.settled(quiet=0.15))
+        return self._steady(quiet=0.15)
 
     def _key_changes_nothing(self, keys, board, what):
         game = self.game
@@ -672,7 +700,7 @@ class KeyboardPlayer(HandPlayer):
                     moves, last = moves + 1, framed[0]
         finally:
             subprocess.run(["xdotool", "keyup", "Right"], check=True, timeout=20)
-        after = game.board(game.settled(quiet=0.2))
+        after = self._steady(quiet=0.2)
         self._same_cards(board, after, "holding Right")
         framed = after.framed()
         if len(framed) != 1 or framed[0] not in order:
