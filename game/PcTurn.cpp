@@ -5,7 +5,7 @@
 
 #include "game/CaptureCodec.h"
 #include "game/Invariant.h"
-#include "game/PcStrategy.h"
+#include "game/PcLevel.h"
 #include "game/Table.h"
 
 namespace MyGame {
@@ -29,7 +29,7 @@ void MatchController::PcStepOnTick() {
 }
 
 void MatchController::ShowPcCard() {
-    const PcMove move = ChoosePcMove(State, board_);
+    const PcMove move = ChooseLevelMove(State, board_, Side::Pc, pcLevel_, DecisionSeed());
     move_.PcChosenPosition = move.HandIndex;
     move_.PcCapture = move.CaptureText;
     // The hands are dealt again whenever both are empty and the turns alternate,
