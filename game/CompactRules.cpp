@@ -13,7 +13,7 @@ constexpr int CoinsForPoint = 6;
 constexpr unsigned SuitMaskSize = 1u << CardsPerSuit;
 
 // For each set of one suit's cards (bit v-1 for value v), its best primiera value.
-std::array<int, SuitMaskSize> BuildBestPrimiera() {
+constexpr std::array<int, SuitMaskSize> BuildBestPrimiera() {
     std::array<int, SuitMaskSize> best{};
     for (unsigned mask = 1; mask < SuitMaskSize; ++mask) {
         for (int value = 1; value <= CardsPerSuit; ++value) {
@@ -25,7 +25,7 @@ std::array<int, SuitMaskSize> BuildBestPrimiera() {
     return best;
 }
 
-const std::array<int, SuitMaskSize> BestPrimiera = BuildBestPrimiera();
+constexpr std::array<int, SuitMaskSize> BestPrimiera = BuildBestPrimiera();
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include "game/CompactRules.h"
 #include "game/Invariant.h"
+#include "game/MatchOdds.h"
 #include "game/Playout.h"
 #include "game/SearchRandom.h"
 
@@ -12,7 +13,21 @@ namespace MyGame {
 namespace {
 
 // Play-outs per decision, shared among the candidate moves.
-constexpr int PlayoutBudget = 3000;
+#include <cstdlib>
+const int PlayoutBudget = std::getenv("LB") ? std::atoi(std::getenv("LB")) : 1500;
+const int UtilityMode = std::getenv("LU") ? std::atoi(std::getenv("LU")) : 0;
+const double UtilityWeight = std::getenv("LK") ? std::atof(std::getenv("LK")) : 20;
+
+double Utility(const PlayState& state, int self, const SideView& view) {
+    const int diff = PointDifference(state, self);
+    if (UtilityMode == 0) return diff;
+    const int own = view.OwnMatchPoints + PilePoints(state.Piles[self], state.Piles[1 - self], state.Sweeps[self]);
+    const int other = view.OtherMatchPoints + PilePoints(state.Piles[1 - self], state.Piles[self], state.Sweeps[1 - self]);
+    const double chance = MatchWinChance(own, other);
+    if (UtilityMode == 1) return chance;
+    if (UtilityMode == 3) return (view.OwnMatchPoints >= 4 || view.OtherMatchPoints >= 4) ? chance : diff;
+    return UtilityWeight * chance + diff;
+}
 
 struct Candidate {
     int HandIndex = 0;
@@ -79,8 +94,9 @@ PlayState Deal(const PlayState& known, int otherSide, int otherHandCount, Card (
         unseen[j] = swapped;
     }
     PlayState state = known;
-    for (int i = 0; i < otherHandCount; ++i) state.Hands[otherSide] |= CardBit(unseen[i]);
-    for (int i = otherHandCount; i < unseenCount; ++i) state.Stock[state.StockEnd++] = static_cast<std::uint8_t>(unseen[i]);
+    const int held = otherHandCount < unseenCount ? otherHandCount : unseenCount;
+    for (int i = 0; i < held; ++i) state.Hands[otherSide] |= CardBit(unseen[i]);
+    for (int i = held; i < unseenCount; ++i) state.Stock[state.StockEnd++] = static_cast<std::uint8_t>(unseen[i]);
     return state;
 }
 
@@ -106,7 +122,7 @@ PcMove ExpertMove(const SideView& view, std::uint64_t seed) {
                 PlayState state = dealt;
                 MakeMove(state, candidate.Move);
                 PlayToEnd(state);
-                candidate.Total += PointDifference(state, self);
+                candidate.Total += Utility(state, self, view);
             }
         }
     }
