@@ -29,6 +29,20 @@ constexpr std::array<int, SuitMaskSize> BestPrimiera = BuildBestPrimiera();
 
 }  // namespace
 
+CardSet TableSet(const TableCards& table) {
+    CardSet set = 0;
+    for (int i = 0; i < table.Count; ++i) set |= CardBit(table.Cards[i]);
+    return set;
+}
+
+int TakingValues(CardSet table) {
+    int values = 0;
+    for (int value = 1; value <= CardsPerSuit; ++value) {
+        VisitCaptures(table, value, [&values, value](CardSet) { values |= 1 << value; });
+    }
+    return values;
+}
+
 int PrimieraSum(CardSet pile) {
     int sum = 0;
     for (int suit = 0; suit < SuitCount; ++suit) {

@@ -5,8 +5,11 @@
 #pragma once
 
 #include "game/CardSet.h"
+#include "game/Table.h"
 
 namespace MyGame {
+
+CardSet TableSet(const TableCards& table);
 
 int PrimieraSum(CardSet pile);
 
@@ -54,5 +57,9 @@ void VisitCaptures(CardSet table, int value, Visit&& visit) {
     }
     CompactDetail::VisitSums(smaller, count, 0, value, 0, visit);
 }
+
+// The values (bit v for value v) of the cards that would take something from
+// the table.
+int TakingValues(CardSet table);
 
 }  // namespace MyGame

@@ -2,58 +2,26 @@
 
 #include "game/CompactRules.h"
 #include "game/Invariant.h"
-#include "game/MatchOdds.h"
 #include "game/Playout.h"
 #include "game/SearchRandom.h"
 
+#include <algorithm>
+#include <climits>
 #include <vector>
 
 namespace MyGame {
 
 namespace {
 
-// Play-outs per decision, shared among the candidate moves.
-#include <cstdlib>
-const int PlayoutBudget = std::getenv("LB") ? std::atoi(std::getenv("LB")) : 1500;
-const int UtilityMode = std::getenv("LU") ? std::atoi(std::getenv("LU")) : 0;
-const double UtilityWeight = std::getenv("LK") ? std::atof(std::getenv("LK")) : 20;
-
-double Utility(const PlayState& state, int self, const SideView& view) {
-    const int diff = PointDifference(state, self);
-    if (UtilityMode == 0) return diff;
-    const int own = view.OwnMatchPoints + PilePoints(state.Piles[self], state.Piles[1 - self], state.Sweeps[self]);
-    const int other = view.OtherMatchPoints + PilePoints(state.Piles[1 - self], state.Piles[self], state.Sweeps[1 - self]);
-    const double chance = MatchWinChance(own, other);
-    if (UtilityMode == 1) return chance;
-    if (UtilityMode == 3) return (view.OwnMatchPoints >= 4 || view.OtherMatchPoints >= 4) ? chance : diff;
-    return UtilityWeight * chance + diff;
-}
+// Play-outs per decision, shared among the candidate moves: about 4 ms at the
+// start of a hand on one core, where the play-outs are longest.
+constexpr int PlayoutBudget = 1500;
 
 struct Candidate {
     int HandIndex = 0;
     CompactMove Move;
     double Total = 0;
 };
-
-// Every legal move: each card's captures, or, when no card takes anything,
-// each card laid. Like the PC's strategy, it never lays while it can take.
-std::vector<Candidate> CandidatesOf(const SideView& view) {
-    CardSet table = 0;
-    for (int i = 0; i < view.Table.Count; ++i) table |= CardBit(view.Table.Cards[i]);
-    std::vector<Candidate> candidates;
-    for (int i = 0; i < HandSize; ++i) {
-        const Card card = view.Hand[i];
-        if (card == NoCard) continue;
-        VisitCaptures(table, CardValue(card), [&](CardSet taken) {
-            candidates.push_back(Candidate{i, CompactMove{card, taken}, 0});
-        });
-    }
-    if (!candidates.empty()) return candidates;
-    for (int i = 0; i < HandSize; ++i) {
-        if (view.Hand[i] != NoCard) candidates.push_back(Candidate{i, CompactMove{view.Hand[i], 0}, 0});
-    }
-    return candidates;
-}
 
 // The hand as the side sees it; the other hand and the stock still empty.
 PlayState KnownState(const SideView& view) {
@@ -84,8 +52,11 @@ int UnseenCards(const PlayState& known, Card (&unseen)[DeckSize]) {
     return count;
 }
 
-// One random deal of the unseen cards to the other hand and the stock.
-PlayState Deal(const PlayState& known, int otherSide, int otherHandCount, Card (&unseen)[DeckSize], int unseenCount,
+// One random deal of the unseen cards to the other hand and the stock. The other
+// hand gets no card of a value it would have taken with when it laid a card,
+// unless the unseen cards leave it no other way (a player may lay where he could
+// take).
+PlayState Deal(const PlayState& known, const SideView& view, Card (&unseen)[DeckSize], int unseenCount,
                SearchRandom& random) {
     for (int i = unseenCount - 1; i > 0; --i) {
         const int j = random.Below(i + 1);
@@ -93,37 +64,114 @@ PlayState Deal(const PlayState& known, int otherSide, int otherHandCount, Card (
         unseen[i] = unseen[j];
         unseen[j] = swapped;
     }
+    const int otherSide = 1 - SideIndex(view.Seat);
+    int barred = view.OtherNoTakeValues;
+    int allowed = 0;
+    for (int i = 0; i < unseenCount; ++i) {
+        if ((barred & (1 << CardValue(unseen[i]))) == 0) ++allowed;
+    }
+    if (allowed < view.OtherHandCount) barred = 0;
     PlayState state = known;
-    const int held = otherHandCount < unseenCount ? otherHandCount : unseenCount;
-    for (int i = 0; i < held; ++i) state.Hands[otherSide] |= CardBit(unseen[i]);
-    for (int i = held; i < unseenCount; ++i) state.Stock[state.StockEnd++] = static_cast<std::uint8_t>(unseen[i]);
+    int held = 0;
+    for (int i = 0; i < unseenCount; ++i) {
+        const Card card = unseen[i];
+        if (held < view.OtherHandCount && (barred & (1 << CardValue(card))) == 0) {
+            state.Hands[otherSide] |= CardBit(card);
+            ++held;
+        } else {
+            state.Stock[state.StockEnd++] = static_cast<std::uint8_t>(card);
+        }
+    }
     return state;
+}
+
+// Every move of the side to move: each card's captures, or each card laid when
+// none takes anything. Like the PC's strategy, it never lays while it can take.
+void LegalMoves(const PlayState& state, std::vector<CompactMove>& moves) {
+    moves.clear();
+    const CardSet hand = state.Hands[state.ToMove];
+    for (CardSet rest = hand; rest != 0; rest &= rest - 1) {
+        const Card card = LowestCard(rest);
+        VisitCaptures(state.Table, CardValue(card), [&](CardSet taken) { moves.push_back(CompactMove{card, taken}); });
+    }
+    if (moves.empty()) {
+        for (CardSet rest = hand; rest != 0; rest &= rest - 1) moves.push_back(CompactMove{LowestCard(rest), 0});
+    }
+}
+
+// Every legal move of the side to move, as the candidates of a search.
+std::vector<Candidate> CandidatesOf(const SideView& view, const PlayState& known) {
+    std::vector<CompactMove> moves;
+    LegalMoves(known, moves);
+    std::vector<Candidate> candidates;
+    for (const CompactMove& move : moves) {
+        const int index = static_cast<int>(std::find(view.Hand, view.Hand + HandSize, move.Played) - view.Hand);
+        candidates.push_back(Candidate{index, move, 0});
+    }
+    return candidates;
+}
+
+// The best point difference self can reach when every card is known, the other
+// side answering with the greedy strategy, as in the play-outs.
+int BestOutcome(const PlayState& state, int self) {
+    if (HandOver(state)) return PointDifference(state, self);
+    PlayState next = state;
+    if (state.ToMove != self) {
+        MakeMove(next, GreedyMove(next));
+        return BestOutcome(next, self);
+    }
+    std::vector<CompactMove> moves;
+    LegalMoves(state, moves);
+    int best = INT_MIN;
+    for (const CompactMove& move : moves) {
+        next = state;
+        MakeMove(next, move);
+        best = std::max(best, BestOutcome(next, self));
+    }
+    return best;
+}
+
+// The mean point difference of each candidate over random deals of the unseen
+// cards, each played out to the end of the hand.
+void PlayOut(std::vector<Candidate>& candidates, const SideView& view, const PlayState& known, Card (&unseen)[DeckSize],
+             int unseenCount, SearchRandom& random) {
+    const int self = SideIndex(view.Seat);
+    const int deals = PlayoutBudget / static_cast<int>(candidates.size()) + 1;
+    for (int deal = 0; deal < deals; ++deal) {
+        // Every candidate meets the same deals, so that their means differ by
+        // the move more than by the luck of the deal.
+        const PlayState dealt = Deal(known, view, unseen, unseenCount, random);
+        for (Candidate& candidate : candidates) {
+            PlayState state = dealt;
+            MakeMove(state, candidate.Move);
+            PlayToEnd(state);
+            candidate.Total += PointDifference(state, self);
+        }
+    }
 }
 
 }  // namespace
 
 PcMove ExpertMove(const SideView& view, std::uint64_t seed) {
-    std::vector<Candidate> candidates = CandidatesOf(view);
+    const PlayState known = KnownState(view);
+    std::vector<Candidate> candidates = CandidatesOf(view, known);
     if (candidates.empty()) return PcMove{};
     if (candidates.size() > 1) {
-        const PlayState known = KnownState(view);
-        const int self = SideIndex(view.Seat);
         Card unseen[DeckSize];
         const int unseenCount = UnseenCards(known, unseen);
         // The view's counts and its cards account for all forty.
         LURNA_ASSERT(unseenCount == view.OtherHandCount + view.StockCount);
         SearchRandom random(seed);
-        const int deals = PlayoutBudget / static_cast<int>(candidates.size()) + 1;
-        for (int deal = 0; deal < deals; ++deal) {
-            // Every candidate meets the same deals, so that their means differ by
-            // the move more than by the luck of the deal.
-            const PlayState dealt = Deal(known, 1 - self, view.OtherHandCount, unseen, unseenCount, random);
+        if (view.StockCount == 0) {
+            // The unseen cards are the other hand's: nothing is left to chance.
+            const PlayState dealt = Deal(known, view, unseen, unseenCount, random);
             for (Candidate& candidate : candidates) {
                 PlayState state = dealt;
                 MakeMove(state, candidate.Move);
-                PlayToEnd(state);
-                candidate.Total += Utility(state, self, view);
+                candidate.Total = BestOutcome(state, SideIndex(view.Seat));
             }
+        } else {
+            PlayOut(candidates, view, known, unseen, unseenCount, random);
         }
     }
     const Candidate* best = &candidates.front();

@@ -4,6 +4,7 @@
 #include "game/MatchController.h"
 
 #include "game/CaptureCodec.h"
+#include "game/CompactRules.h"
 #include "game/Invariant.h"
 #include "game/PcLevel.h"
 #include "game/Table.h"
@@ -68,6 +69,7 @@ void MatchController::MakePcMove() {
         MakeCapture(Side::Pc, position, move_.PcCapture);
     } else {
         State.PcLastLaidValue = CardValue(board_.CardAt(position));
+        State.PcNoTakeValues |= TakingValues(TableSet(ReadTable(board_)));
         LayOnTable(board_, position);
     }
     if (capture && IsSweep(State, board_)) {

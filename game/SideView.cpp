@@ -20,6 +20,7 @@ SideView ViewFor(const GameState& state, const Board& board, Side seat) {
     view.LastTaker = state.LastTakerIsPlayer ? Side::Player : Side::Pc;
     view.OwnLastLaid = pc ? state.PcLastLaidValue : state.PlayerLastLaidValue;
     view.OtherLastLaid = pc ? state.PlayerLastLaidValue : state.PcLastLaidValue;
+    view.OtherNoTakeValues = pc ? state.PlayerNoTakeValues : state.PcNoTakeValues;
     view.StockCount = state.CardsLeft;
     view.OwnMatchPoints = pc ? state.PcMatchPoints : state.PlayerMatchPoints;
     view.OtherMatchPoints = pc ? state.PlayerMatchPoints : state.PcMatchPoints;

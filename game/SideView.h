@@ -30,6 +30,9 @@ struct SideView {
     // none.
     int OwnLastLaid = -1;
     int OtherLastLaid = -1;
+    // Values the other hand holds no card of if it never lays while it can take:
+    // GameState's NoTakeValues of the other side.
+    int OtherNoTakeValues = 0;
     int OtherHandCount = 0;
     int StockCount = 0;
     int OwnMatchPoints = 0;
