@@ -9,28 +9,35 @@ namespace MyGame {
 
 namespace {
 
+// A beginner takes the simplest capture it sees, the fewest cards (one of the
+// same value when it can), any such one; without a capture it lays a card at
+// random. It never weighs the settebello, the coins or what it leaves.
 PcMove BeginnerMove(const SideView& view, std::uint64_t seed) {
-    CardSet table = 0;
-    for (int i = 0; i < view.Table.Count; ++i) table |= CardBit(view.Table.Cards[i]);
-    int bestIndex = -1;
-    CardSet bestTaken = 0;
+    const CardSet table = TableSet(view.Table);
+    SearchRandom random(seed);
+    int chosenIndex = -1;
+    CardSet chosenTaken = 0;
+    // Of the smallest captures met so far, each is kept with an equal chance.
+    int smallest = 0;
     for (int i = 0; i < HandSize; ++i) {
         if (view.Hand[i] == NoCard) continue;
         VisitCaptures(table, CardValue(view.Hand[i]), [&](CardSet taken) {
-            if (CardCount(taken) > CardCount(bestTaken)) {
-                bestIndex = i;
-                bestTaken = taken;
+            const bool fewer = chosenIndex < 0 || CardCount(taken) < CardCount(chosenTaken);
+            if (!fewer && CardCount(taken) > CardCount(chosenTaken)) return;
+            smallest = fewer ? 1 : smallest + 1;
+            if (random.Below(smallest) == 0) {
+                chosenIndex = i;
+                chosenTaken = taken;
             }
         });
     }
-    if (bestIndex >= 0) return MoveTaking(view, bestIndex, bestTaken);
+    if (chosenIndex >= 0) return MoveTaking(view, chosenIndex, chosenTaken);
     int held[HandSize];
     int count = 0;
     for (int i = 0; i < HandSize; ++i) {
         if (view.Hand[i] != NoCard) held[count++] = i;
     }
     if (count == 0) return PcMove{};
-    SearchRandom random(seed);
     return MoveTaking(view, held[random.Below(count)], 0);
 }
 

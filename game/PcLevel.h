@@ -10,8 +10,8 @@
 namespace MyGame {
 
 enum class PcLevel {
-    // Takes the capture with the most cards, else lays a card at random; never
-    // looks at what it leaves.
+    // Takes the simplest capture, the fewest cards, else lays a card at random;
+    // never looks at what it leaves.
     Principiante,
     // The PC's greedy strategy (ChooseMove).
     Normale,
