@@ -16,7 +16,10 @@ void MatchController::ShowSuggestion() {
         return;
     }
     ClearSuggestion();
-    const PcMove suggestion = ChooseLevelMove(State, board_, Side::Player, PcLevel::Esperto, DecisionSeed());
+    if (move_.Coached.HandIndex < 0) {
+        move_.Coached = ChooseLevelMove(State, board_, Side::Player, PcLevel::Esperto, DecisionSeed());
+    }
+    const PcMove suggestion = move_.Coached;
     // The player's turn always has a card in hand: the hands are dealt again as
     // soon as both are empty.
     if (suggestion.HandIndex < 0) return;

@@ -84,6 +84,9 @@ struct MoveUnderWay {
     // positions marked; -1 and none when nothing is suggested.
     int SuggestedPosition = -1;
     std::vector<int> SuggestedPicks;
+    // The coach's move once worked out: the position stays until a move is made,
+    // and the search need not run again for every asking. No hand index: not yet.
+    PcMove Coached;
 
     bool PcCardShown() const { return PcStepDone != PcStep::None; }
     bool PcCaptureShown() const { return PcStepDone == PcStep::CaptureShown; }
