@@ -1,9 +1,10 @@
-// The coach: the move the PC's own strategy would make in the player's place,
-// shown on the board as the player would make it, until the player's next press.
+// The coach: Esperto's move in the player's place, whatever the PC's level, from
+// what the player can see, shown on the board as the player would make it, until
+// the player's next press.
 #include "game/MatchController.h"
 
 #include "game/CaptureCodec.h"
-#include "game/PcStrategy.h"
+#include "game/PcLevel.h"
 #include "game/Table.h"
 
 namespace MyGame {
@@ -15,7 +16,10 @@ void MatchController::ShowSuggestion() {
         return;
     }
     ClearSuggestion();
-    const PcMove suggestion = ChooseMove(State, board_, Side::Player);
+    if (move_.Coached.HandIndex < 0) {
+        move_.Coached = ChooseLevelMove(State, board_, Side::Player, PcLevel::Esperto, DecisionSeed());
+    }
+    const PcMove suggestion = move_.Coached;
     // The player's turn always has a card in hand: the hands are dealt again as
     // soon as both are empty.
     if (suggestion.HandIndex < 0) return;

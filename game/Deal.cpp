@@ -77,6 +77,8 @@ void ShuffleDeck(GameState& state, DeckRandom& random) {
     state.LastTakerIsPlayer = false;
     state.PlayerLastLaidValue = -1;
     state.PcLastLaidValue = -1;
+    state.PcNoTakeValues = 0;
+    state.PlayerNoTakeValues = 0;
     do {
         BuildDeck(state.Deck, random);
     } while (TooManyKingsOnTable(state.Deck));
@@ -86,6 +88,8 @@ void ShuffleDeck(GameState& state, DeckRandom& random) {
 void DealHands(GameState& state, Board& board) {
     state.PlayerLastLaidValue = -1;
     state.PcLastLaidValue = -1;
+    state.PcNoTakeValues = 0;
+    state.PlayerNoTakeValues = 0;
     for (int i = 0; i < HandSize; ++i) DealTo(state, board, HandPosition(Side::Pc, i), false);
     for (int i = 0; i < HandSize; ++i) DealTo(state, board, HandPosition(Side::Player, i), true);
     if (state.CardsLeft == 0) board.HidePosition(StockPosition);

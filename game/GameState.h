@@ -41,6 +41,12 @@ struct GameState {
     // The same for the PC, which the strategy judges by when it chooses for the
     // player (the coach).
     int PcLastLaidValue = -1;
+    // The values (bit v for value v) that would have taken something from the
+    // table when the side laid a card since the last deal. As no level lays while
+    // it can take, the PC's hand holds no card of these values, and a player who
+    // plays the same way holds none either: what the search may infer.
+    int PcNoTakeValues = 0;
+    int PlayerNoTakeValues = 0;
     int PcMatchPoints = 0;
     int PlayerMatchPoints = 0;
     // The last hand's score report.

@@ -6,13 +6,16 @@
 
 namespace MyGame {
 
-MatchController::MatchController(Board& board, DeckRandom& random) : board_(board), random_(random) {}
+MatchController::MatchController(Board& board, DeckRandom& random, std::uint64_t searchSeed)
+    : board_(board), random_(random), searchSeed_(searchSeed) {}
 
 void MatchController::StartMatch() {
     // The window starts a match only from the idle board or a finished match, but
     // a match started over one in progress must not inherit its half-made move.
     ClearMoveUnderWay();
     board_.HideReport();
+    matchSeed_ = MixSeed(searchSeed_, ++matchCount_);
+    movesMade_ = 0;
     State.PcMatchPoints = 0;
     State.PlayerMatchPoints = 0;
     ShowMatchTotals(State, board_);
@@ -70,6 +73,7 @@ void MatchController::EndMove(Side mover) {
     // The PC's count starts afresh here rather than on the next tick: a reply,
     // or a new hand, before that tick must not cut the PC's next wait short.
     move_ = MoveUnderWay{};
+    ++movesMade_;
     lastMover_ = mover;
     GiveTurnTo(Other(mover));
     if (EndOfHand(State, board_)) {

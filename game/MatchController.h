@@ -13,7 +13,10 @@
 #include "game/Captures.h"
 #include "game/Deal.h"
 #include "game/GameState.h"
+#include "game/PcLevel.h"
+#include "game/SearchRandom.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -81,6 +84,9 @@ struct MoveUnderWay {
     // positions marked; -1 and none when nothing is suggested.
     int SuggestedPosition = -1;
     std::vector<int> SuggestedPicks;
+    // The coach's move once worked out: the position stays until a move is made,
+    // and the search need not run again for every asking. No hand index: not yet.
+    PcMove Coached;
 
     bool PcCardShown() const { return PcStepDone != PcStep::None; }
     bool PcCaptureShown() const { return PcStepDone == PcStep::CaptureShown; }
@@ -91,7 +97,10 @@ struct MoveUnderWay {
 class MatchController {
 public:
     // The board is the view the match is shown on; random shuffles every hand.
-    MatchController(Board& board, DeckRandom& random);
+    // The searches of each match (the PC's above Normale, the coach's) draw from
+    // searchSeed and the match's count, never from the shuffle's generator, so
+    // the deals come out the same at every level.
+    MatchController(Board& board, DeckRandom& random, std::uint64_t searchSeed = RunSearchSeed());
 
     // The play button while it reads "GIOCA": totals 0, the first hand, the
     // player to move.
@@ -108,13 +117,20 @@ public:
     void PressHandCard(int index);
     void PressFocusedCard();
     void MoveTableFocus(FocusMove move);
-    // The coach: in the player's turn, before a card is chosen, the move the
-    // PC's strategy would make with the player's hand is shown, its card raised
+    // The coach: in the player's turn, before a card is chosen, Esperto's move
+    // for the player's hand, from the player's view only, is shown, its card raised
     // and the cards it takes marked, until the next press. While table cards are
     // picked the chosen card cannot change, and it beeps as such a press does.
     void ShowSuggestion();
     // A tick of the turn timer: the PC's pacing and steps.
     void OnTurnTimer();
+    // How the PC plays from its next choice on; a choice already shown stands.
+    void SetPcLevel(PcLevel level) { pcLevel_ = level; }
+    PcLevel Level() const { return pcLevel_; }
+    // The seed of the search for the move now to be made: the match's seed with
+    // the number of moves made in the match, so that a match replays alike
+    // whether or not the coach was asked.
+    std::uint64_t DecisionSeed() const { return MixSeed(matchSeed_, static_cast<std::uint64_t>(movesMade_)); }
     // "Continua" on the score panel: the end of the match or the next hand, begun
     // by the side that did not begin the last one. Nothing outside HandOver.
     void ContinueAfterHand();
@@ -173,6 +189,12 @@ private:
     Side lastMover_ = Side::Player;
     Board& board_;
     DeckRandom& random_;
+    PcLevel pcLevel_ = PcLevel::Normale;
+    std::uint64_t searchSeed_;
+    // Set at every start of a match from searchSeed_ and matchCount_.
+    std::uint64_t matchSeed_ = 0;
+    std::uint64_t matchCount_ = 0;
+    int movesMade_ = 0;
 };
 
 }  // namespace MyGame

@@ -4,8 +4,9 @@
 #include "game/MatchController.h"
 
 #include "game/CaptureCodec.h"
+#include "game/CompactRules.h"
 #include "game/Invariant.h"
-#include "game/PcStrategy.h"
+#include "game/PcLevel.h"
 #include "game/Table.h"
 
 namespace MyGame {
@@ -29,7 +30,7 @@ void MatchController::PcStepOnTick() {
 }
 
 void MatchController::ShowPcCard() {
-    const PcMove move = ChoosePcMove(State, board_);
+    const PcMove move = ChooseLevelMove(State, board_, Side::Pc, pcLevel_, DecisionSeed());
     move_.PcChosenPosition = move.HandIndex;
     move_.PcCapture = move.CaptureText;
     // The hands are dealt again whenever both are empty and the turns alternate,
@@ -68,6 +69,7 @@ void MatchController::MakePcMove() {
         MakeCapture(Side::Pc, position, move_.PcCapture);
     } else {
         State.PcLastLaidValue = CardValue(board_.CardAt(position));
+        State.PcNoTakeValues |= TakingValues(TableSet(ReadTable(board_)));
         LayOnTable(board_, position);
     }
     if (capture && IsSweep(State, board_)) {

@@ -4,6 +4,7 @@
 // chosen card stands raised above its place.
 #include "game/MatchController.h"
 
+#include "game/CompactRules.h"
 #include "game/Table.h"
 
 namespace MyGame {
@@ -76,6 +77,7 @@ void MatchController::TakePlayerCapture() {
 
 void MatchController::LayPlayerCard() {
     const int value = CardValue(board_.CardAt(move_.PlayerChosenPosition));
+    State.PlayerNoTakeValues |= TakingValues(TableSet(ReadTable(board_)));
     LayOnTable(board_, move_.PlayerChosenPosition);
     State.PlayerLastLaidValue = value;
     board_.SetStatusText("Ora tocca al PC");

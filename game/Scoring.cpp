@@ -11,8 +11,6 @@ using KTUtility::Int64ToText;
 constexpr int CardsForPoint = 21;
 constexpr int CoinsForPoint = 6;
 constexpr int WinningPoints = 11;
-// By card value: 16 ace, 12 to 15 for 2 to 5, 18 six, 21 seven, 10 a figure.
-constexpr int PrimieraValues[] = {0, 16, 12, 13, 14, 15, 18, 21, 10, 10, 10};
 // Each suit's best primiera value as the report writes it.
 constexpr const char* ShortForms[][2] = {
     {"21;", "7 "}, {"18;", "6 "}, {"16;", "1 "}, {"15;", "5 "},
@@ -46,10 +44,6 @@ std::string PrimieraCell(bool point, const Primiera& primiera) {
 }
 
 }  // namespace
-
-int PrimieraValue(Card card) {
-    return PrimieraValues[CardValue(card)];
-}
 
 Primiera PrimieraOf(const CardList& pile) {
     int best[SuitCount] = {};

@@ -18,7 +18,10 @@ struct Primiera {
 };
 
 // 16 ace, 12 to 15 for 2 to 5, 18 six, 21 seven, 10 a figure.
-int PrimieraValue(Card card);
+constexpr int PrimieraValue(Card card) {
+    constexpr int byValue[] = {0, 16, 12, 13, 14, 15, 18, 21, 10, 10, 10};
+    return byValue[CardValue(card)];
+}
 Primiera PrimieraOf(const CardList& pile);
 
 // Counts both sides' points from their piles and sweeps, writes the report, adds

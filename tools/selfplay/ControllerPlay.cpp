@@ -1,10 +1,12 @@
 #include "tools/selfplay/ControllerPlay.h"
 
-#include "game/PcStrategy.h"
+#include "game/PcLevel.h"
 #include "tools/selfplay/PlayCommon.h"
 #include "tools/selfplay/Recount.h"
 
 #include <algorithm>
+#include <chrono>
+#include <numeric>
 
 namespace SelfPlay {
 
@@ -52,10 +54,67 @@ CardList WithLaid(const TableCards& table, Card laid) {
     return cards;
 }
 
+// The table positions of the capture's cards in an order of pressing that makes
+// exactly that capture; empty when no order does. A press goes to the options
+// that name the card before any that would fill an open value with it, so the
+// order can matter.
+std::vector<int> PressOrder(const BoardRecord& board, const CaptureList& options, const std::string& capture) {
+    std::vector<int> positions;
+    std::vector<int> wanted;
+    for (const CaptureToken& token : ParseCapture(capture)) {
+        positions.push_back(PositionNamed(board, token));
+        wanted.push_back(token.Number);
+    }
+    std::sort(wanted.begin(), wanted.end());
+    std::vector<int> order(positions.size());
+    std::iota(order.begin(), order.end(), 0);
+    // The capture's own order first.
+    do {
+        CaptureList left = options;
+        std::vector<int> pressed;
+        for (int k : order) {
+            if (CaptureReady(left)) break;
+            const int position = positions[k];
+            left = SelectTableCard(left, board.Identifier(position), board.CardAt(position));
+            if (left.empty()) break;
+            pressed.push_back(position);
+        }
+        if (!CaptureReady(left)) continue;
+        std::vector<int> made;
+        for (const CaptureToken& token : ParseCapture(left.front())) made.push_back(token.Number);
+        std::sort(made.begin(), made.end());
+        if (made == wanted) return pressed;
+    } while (std::next_permutation(order.begin(), order.end()));
+    return {};
+}
+
+double MillisecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
 }  // namespace
 
-ControllerGame::ControllerGame(Opponent opponent, std::uint32_t seed)
-    : opponent_(opponent), deckRandom_(seed), random_(seed ^ 0x9E3779B9u), match_(board_, deckRandom_) {}
+ControllerGame::ControllerGame(Opponent opponent, std::uint32_t seed, PcLevel pcLevel, PcLevel playerLevel)
+    : opponent_(opponent),
+      playerLevel_(playerLevel),
+      deckRandom_(seed),
+      random_(seed ^ 0x9E3779B9u),
+      match_(board_, deckRandom_, seed) {
+    match_.SetPcLevel(pcLevel);
+}
+
+void ControllerGame::PlayDuplicatePair(PcLevel first, PcLevel second, std::uint32_t pairSeed) {
+    const std::int64_t winsBefore = figures_.FirstWins;
+    exactPresses_ = true;
+    for (bool firstIsPc : {true, false}) {
+        deckRandom_.seed(pairSeed);
+        firstIsPc_ = firstIsPc;
+        match_.SetPcLevel(firstIsPc ? first : second);
+        playerLevel_ = firstIsPc ? second : first;
+        PlayMatch();
+    }
+    figures_.PairWins.push_back(static_cast<int>(figures_.FirstWins - winsBefore));
+}
 
 void ControllerGame::PlayMatch() {
     match_.StartMatch();
@@ -111,6 +170,9 @@ bool ControllerGame::PlayHand(bool playerBegins) {
     if (moves != MovesPerHand) Violation("hand over after " + std::to_string(moves) + " moves");
     ++totals_.Hands;
     CheckHandOver(pcBefore, playerBefore);
+    const int pcLead = (match_.State.PcMatchPoints - pcBefore) - (match_.State.PlayerMatchPoints - playerBefore);
+    ++figures_.Hands;
+    figures_.PointDifference += firstIsPc_ ? pcLead : -pcLead;
     return true;
 }
 
@@ -134,6 +196,8 @@ void ControllerGame::Continue(bool playerBegan) {
     }
     ++totals_.Matches;
     if (lost) ++totals_.PcWins;
+    ++figures_.Matches;
+    if (lost == firstIsPc_) ++figures_.FirstWins;
 }
 
 void ControllerGame::PlayPlayerMove() {
@@ -141,7 +205,9 @@ void ControllerGame::PlayPlayerMove() {
         PressRandomly();
         return;
     }
-    const PcMove move = ChooseMove(match_.State, board_, Side::Player);
+    const auto start = std::chrono::steady_clock::now();
+    const PcMove move = ChooseLevelMove(match_.State, board_, Side::Player, playerLevel_, match_.DecisionSeed());
+    RecordTime(false, MillisecondsSince(start));
     if (move.HandIndex < 0) {
         Violation("no card to play");
         return;
@@ -154,10 +220,20 @@ void ControllerGame::PlayPlayerMove() {
 }
 
 void ControllerGame::PressTableCards(const std::string& capture) {
-    for (const CaptureToken& token : ParseCapture(capture)) {
-        if (!match_.Move().AwaitingTableChoice()) break;
-        Press(PositionNamed(board_, token));
+    if (!exactPresses_) {
+        for (const CaptureToken& token : ParseCapture(capture)) {
+            if (!match_.Move().AwaitingTableChoice()) break;
+            Press(PositionNamed(board_, token));
+        }
+        return;
     }
+    const std::vector<int> order = PressOrder(board_, match_.Move().PlayerOptions, capture);
+    if (order.empty()) Violation("no order of presses makes the capture " + capture);
+    for (int position : order) Press(position);
+}
+
+void ControllerGame::RecordTime(bool pcMoved, double milliseconds) {
+    (pcMoved == firstIsPc_ ? figures_.FirstTimes : figures_.SecondTimes).push_back(milliseconds);
 }
 
 // A random hand card, then random presses anywhere on the table and now and then
@@ -190,9 +266,12 @@ void ControllerGame::PlayPcMove() {
             Violation("the PC does not move");
             return;
         }
+        const auto start = std::chrono::steady_clock::now();
         Tick();
         ++tick;
         if (shownAt == 0 && match_.Move().PcCardShown()) {
+            // The tick that shows the card is the one that chose it.
+            RecordTime(true, MillisecondsSince(start));
             shownAt = tick;
             capture = !match_.Move().PcCapture.empty();
             const int position = PcHandFirst + match_.Move().PcChosenPosition;

@@ -6,11 +6,19 @@
 // hand's report and the result in the game's own texts.
 // selfplay --through-controller [--matches N] [--seed S] [--opponent pc|random]:
 // plays N whole matches through the match controller, by presses and ticks.
+// With --pc-level L and/or --player-level L (principiante, normale, esperto; normale
+// when not given) and no random opponent, the N matches are played in duplicate,
+// each seed's deals twice with the seats changed, and the PC's level is measured
+// against the player's: matches won with a 95 % interval, the mean point
+// difference per hand, and each level's time per move.
 #include "game/Scoring.h"
+#include "game/SearchRandom.h"
 #include "tools/selfplay/ControllerPlay.h"
 #include "tools/selfplay/SelfPlay.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -27,12 +35,33 @@ struct Options {
     long long Matches = 1000;
     // The hash the PC's moves must have; empty when any will do.
     std::string PcHash;
+    MyGame::PcLevel PcLevel = MyGame::PcLevel::Normale;
+    MyGame::PcLevel PlayerLevel = MyGame::PcLevel::Normale;
+    // A level was named: the levels are measured against each other.
+    bool Levels = false;
 };
+
+const char* const LevelNames[] = {"principiante", "normale", "esperto"};
+
+bool ReadLevel(const std::string& name, MyGame::PcLevel& level) {
+    for (int i = 0; i < 3; ++i) {
+        if (name == LevelNames[i]) {
+            level = static_cast<MyGame::PcLevel>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+const char* LevelName(MyGame::PcLevel level) {
+    return LevelNames[static_cast<int>(level)];
+}
 
 [[noreturn]] void Usage() {
     std::fprintf(stderr,
                  "usage: selfplay [--hands N] [--seed S] [--opponent pc|random] [--pc-hash H] | --match [--seed S]\n"
-                 "       selfplay --through-controller [--matches N] [--seed S] [--opponent pc|random] [--pc-hash H]\n");
+                 "       selfplay --through-controller [--matches N] [--seed S] [--opponent pc|random] [--pc-hash H]\n"
+                 "                [--pc-level L] [--player-level L]   (L: principiante, normale, esperto)\n");
     std::exit(2);
 }
 
@@ -58,13 +87,20 @@ Options ReadOptions(int argc, char** argv) {
             options.PcHash = value;
         } else if (name == "--seed") {
             options.Seed = static_cast<std::uint32_t>(std::strtoul(value.c_str(), nullptr, 10));
+        } else if (name == "--pc-level" && ReadLevel(value, options.PcLevel)) {
+            options.Levels = true;
+        } else if (name == "--player-level" && ReadLevel(value, options.PlayerLevel)) {
+            options.Levels = true;
         } else if (name == "--opponent" && (value == "pc" || value == "random")) {
             options.Opponent = value == "pc" ? SelfPlay::Opponent::Pc : SelfPlay::Opponent::Random;
         } else {
             Usage();
         }
     }
-    if (options.Hands <= 0 || options.Matches <= 0 || (options.Match && options.ThroughController)) Usage();
+    if (options.Hands <= 0 || options.Matches <= 0 || (options.Match && options.ThroughController) ||
+        (options.Levels && !options.ThroughController)) {
+        Usage();
+    }
     return options;
 }
 
@@ -164,8 +200,54 @@ int PlayHands(const Options& options) {
     return PrintEnd(game, SecondsSince(start), "", options.PcHash);
 }
 
+// The median and the 99th percentile, nearest rank.
+void PrintTimes(MyGame::PcLevel level, std::vector<double> times) {
+    if (times.empty()) return;
+    std::sort(times.begin(), times.end());
+    const auto rank = [&times](double fraction) {
+        return times[std::min(times.size() - 1, static_cast<std::size_t>(std::ceil(fraction * times.size())) - 1)];
+    };
+    std::printf("%s: %zu moves, median %.3f ms, p99 %.3f ms, max %.3f ms\n", LevelName(level), times.size(), rank(0.5),
+                rank(0.99), times.back());
+}
+
+// The share of matches the first level won, with a 95 % interval from the spread
+// of the pairs' results: the two matches of a pair share their deals, so they are
+// not independent, and the pair is the unit.
+void PrintFigures(const Options& options, const SelfPlay::LevelFigures& figures) {
+    const double pairs = static_cast<double>(figures.PairWins.size());
+    const double share = static_cast<double>(figures.FirstWins) / static_cast<double>(figures.Matches);
+    double spread = 0;
+    for (int wins : figures.PairWins) spread += (wins / 2.0 - share) * (wins / 2.0 - share);
+    const double halfWidth = pairs > 1 ? 1.96 * std::sqrt(spread / (pairs - 1) / pairs) : 1.0;
+    std::printf("%s won %lld of %lld matches against %s: %.1f %% (95 %% interval %.1f to %.1f %%)\n",
+                LevelName(options.PcLevel), static_cast<long long>(figures.FirstWins),
+                static_cast<long long>(figures.Matches), LevelName(options.PlayerLevel), 100 * share,
+                100 * std::max(0.0, share - halfWidth), 100 * std::min(1.0, share + halfWidth));
+    std::printf("mean point difference per hand: %+.3f over %lld hands\n",
+                static_cast<double>(figures.PointDifference) / static_cast<double>(figures.Hands),
+                static_cast<long long>(figures.Hands));
+    PrintTimes(options.PcLevel, figures.FirstTimes);
+    PrintTimes(options.PlayerLevel, figures.SecondTimes);
+}
+
+int PlayLevels(const Options& options) {
+    SelfPlay::ControllerGame game(options.Opponent, options.Seed, options.PcLevel, options.PlayerLevel);
+    std::printf("seed=%u pc-level=%s player-level=%s duplicate through-controller\n", options.Seed,
+                LevelName(options.PcLevel), LevelName(options.PlayerLevel));
+    const auto start = std::chrono::steady_clock::now();
+    for (long long pair = 0; 2 * pair < options.Matches; ++pair) {
+        game.PlayDuplicatePair(options.PcLevel, options.PlayerLevel,
+                               static_cast<std::uint32_t>(MyGame::MixSeed(options.Seed, pair)));
+    }
+    const int status = PrintEnd(game, SecondsSince(start), " ticks=" + std::to_string(game.Ticks()), options.PcHash);
+    PrintFigures(options, game.Figures());
+    return status;
+}
+
 int PlayThroughController(const Options& options) {
-    SelfPlay::ControllerGame game(options.Opponent, options.Seed);
+    if (options.Levels && options.Opponent == SelfPlay::Opponent::Pc) return PlayLevels(options);
+    SelfPlay::ControllerGame game(options.Opponent, options.Seed, options.PcLevel, options.PlayerLevel);
     PrintStart(options, " through-controller");
     const auto start = std::chrono::steady_clock::now();
     for (long long match = 0; match < options.Matches; ++match) game.PlayMatch();

@@ -81,7 +81,7 @@ protected:
 
     BoardRecord board;
     DeckRandom random{12345};
-    MatchController match{board, random};
+    MatchController match{board, random, 12345};
 };
 
 }  // namespace MyGame

@@ -21,7 +21,7 @@ namespace {
 
 class RandomMatches {
 public:
-    explicit RandomMatches(std::uint32_t seed) : deck_(seed), events_(seed + 1) {}
+    explicit RandomMatches(std::uint32_t seed) : deck_(seed), events_(seed + 1), match_(board_, deck_, seed) {}
 
     void Play(int matches) {
         for (long event = 0; MatchesDecided < matches && !Failed(); ++event) {
@@ -300,7 +300,7 @@ private:
     BoardRecord board_;
     DeckRandom deck_;
     std::mt19937 events_;
-    MatchController match_{board_, deck_};
+    MatchController match_;
     bool started_ = false;
     bool playerBeganHand_ = true;
 };
