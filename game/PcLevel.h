@@ -18,6 +18,7 @@ enum class PcLevel {
     // The search of ExpertSearch.h.
     Esperto,
 };
+constexpr int PcLevelCount = 3;
 
 // The move of the side's hand at the level, its hand index within that hand.
 // Principiante and Esperto decide from what the side can see (SideView.h) and

@@ -104,6 +104,9 @@ public:
     std::unique_ptr<KTUtility::MenuBar> MainMenu;
     std::unique_ptr<KTUtility::Menu> FileMenu;
     std::unique_ptr<KTUtility::SubMenu> ExitItem;
+    // The PC's level: three radio items, "Normale" at every start.
+    std::unique_ptr<KTUtility::Menu> LevelMenu;
+    std::unique_ptr<KTUtility::SubMenu> LevelItems[PcLevelCount];
     std::unique_ptr<KTUtility::Menu> HelpMenu;
     std::unique_ptr<KTUtility::SubMenu> GuideItem;
     std::unique_ptr<KTUtility::SubMenu> SuggestItem;

@@ -90,6 +90,10 @@ void FormMain::OnMenuCommand(KTUtility::SubMenu* item) {
         ShowRules();
     } else if (item->controlId == SuggestItem->controlId) {
         Match.ShowSuggestion();
+    } else {
+        for (int level = 0; level < PcLevelCount; ++level) {
+            if (item->controlId == LevelItems[level]->controlId) Match.SetPcLevel(static_cast<PcLevel>(level));
+        }
     }
 }
 

@@ -62,6 +62,15 @@ void FormMain::BuildMenu() {
     MainMenu = std::make_unique<KTUtility::MenuBar>(this);
     FileMenu = std::make_unique<KTUtility::Menu>(MainMenu.get(), "&File");
     ExitItem = std::make_unique<KTUtility::SubMenu>(FileMenu.get(), "&Esci");
+    LevelMenu = std::make_unique<KTUtility::Menu>(MainMenu.get(), "&Livello");
+    const char* const levelCaptions[PcLevelCount] = {"&Principiante", "&Normale", "&Esperto"};
+    for (int level = 0; level < PcLevelCount; ++level) {
+        auto& item = LevelItems[level];
+        item = std::make_unique<KTUtility::SubMenu>(LevelMenu.get(), levelCaptions[level]);
+        item->radio = true;
+        item->checked = static_cast<PcLevel>(level) == Match.Level();
+        item->commandHandler = &FormMain::ForwardMenu;
+    }
     HelpMenu = std::make_unique<KTUtility::Menu>(MainMenu.get(), "&?");
     // The text after the tab is the item's key, shown at the menu's right edge.
     GuideItem = std::make_unique<KTUtility::SubMenu>(HelpMenu.get(), "&Guida\tF1");

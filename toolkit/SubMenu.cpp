@@ -26,6 +26,12 @@ HMENU SubMenu::ParentMenu() const {
     return nullptr;
 }
 
+const std::vector<SubMenu*>* SubMenu::Siblings() const {
+    if (auto* menu = dynamic_cast<Menu*>(parent)) return &menu->children;
+    if (auto* item = dynamic_cast<SubMenu*>(parent)) return &item->children;
+    return nullptr;
+}
+
 void SubMenu::SetEnabled(bool value) {
     enabled = value;
     if (!created) return;
@@ -43,6 +49,7 @@ void SubMenu::Create() {
     } else {
         AppendMenuW(menu, itemFlags, controlId, text.empty() ? nullptr : text.c_str());
         if (checkable) CheckMenuItem(menu, controlId, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+        if (radio && checked) ShowRadioDot();
     }
     created = true;
     windowHandle = reinterpret_cast<HWND>(popupHandle);
@@ -53,7 +60,10 @@ void SubMenu::Create() {
 bool SubMenu::IsChecked() {
     HMENU menu = ParentMenu();
     if (!created || !menu) return checked;
-    checked = GetMenuState(menu, controlId, MF_BYCOMMAND) == MF_CHECKED;
+    UINT state = GetMenuState(menu, controlId, MF_BYCOMMAND);
+    // A radio item's type comes with its state.
+    if (radio) state &= ~static_cast<UINT>(MFT_RADIOCHECK);
+    checked = state == MF_CHECKED;
     return checked;
 }
 
@@ -63,12 +73,35 @@ void SubMenu::ShowCheck() {
     CheckMenuItem(menu, controlId, MF_BYCOMMAND | (checked && checkable ? MF_CHECKED : MF_UNCHECKED));
 }
 
+void SubMenu::ChooseRadio() {
+    const std::vector<SubMenu*>* siblings = Siblings();
+    if (!siblings) return;
+    for (SubMenu* item : *siblings) {
+        if (item->radio) item->checked = item == this;
+    }
+    if (created) ShowRadioDot();
+}
+
+void SubMenu::ShowRadioDot() {
+    const std::vector<SubMenu*>& siblings = *Siblings();
+    // The run of radio items around this one, by their places in the menu.
+    int at = 0;
+    while (siblings[at] != this) ++at;
+    int first = at;
+    while (first > 0 && siblings[first - 1]->radio) --first;
+    int last = at;
+    while (last + 1 < static_cast<int>(siblings.size()) && siblings[last + 1]->radio) ++last;
+    CheckMenuRadioItem(ParentMenu(), first, last, at, MF_BYPOSITION);
+}
+
 SubMenu* AsSubMenu(GUIElement* element) {
     return dynamic_cast<SubMenu*>(element);
 }
 
 void ChooseMenuItem(SubMenu* item) {
-    if (item->checkable) {
+    if (item->radio) {
+        item->ChooseRadio();
+    } else if (item->checkable) {
         item->checked = !item->IsChecked();
         if (item->created) item->ShowCheck();
     }

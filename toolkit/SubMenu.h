@@ -26,16 +26,24 @@ public:
     bool IsChecked();
     // Shows the stored check mark (only a checkable item shows one).
     void ShowCheck();
+    // A radio item: chosen, it is checked with a dot and the radio items beside
+    // it in its menu are unchecked. Only one of them is to be created checked.
+    void ChooseRadio();
 
     std::vector<SubMenu*> children;  // not owned
     HMENU popupHandle = nullptr;
     UINT itemFlags = MF_STRING;
     bool checkable = false;
+    bool radio = false;
     bool checked = false;
 
 private:
     // The menu that holds this item, or null while there is none.
     HMENU ParentMenu() const;
+    // The items of that menu, in its order.
+    const std::vector<SubMenu*>* Siblings() const;
+    // Shows the dot on this radio item and none on the others of its run.
+    void ShowRadioDot();
 };
 
 }  // namespace KTUtility

@@ -269,7 +269,9 @@ std::string MatchDriver::PressChecked(int position) {
 
 std::string MatchDriver::PlayerMoveByKeys() {
     MyGame::FormMain& form = game_.Form();
-    const MyGame::PcMove move = MyGame::ChooseMove(form.Match.State, form, MyGame::Side::Player);
+    // The coach gives Esperto's move for the player.
+    const MyGame::PcMove move = MyGame::ChooseLevelMove(form.Match.State, form, MyGame::Side::Player,
+                                                        MyGame::PcLevel::Esperto, form.Match.DecisionSeed());
     if (move.HandIndex < 0) return "the player has no card to play" + Where("the coach");
     std::string fault = AskCoach(move);
     const int chosen = MyGame::HandPosition(MyGame::Side::Player, move.HandIndex);
