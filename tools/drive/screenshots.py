@@ -1,5 +1,5 @@
 """Pictures of the running program for the documentation, each cropped to the game
-window with its frame: the start, a hand in play with the PC's capture raised
+window with its frame: the start, the menu "Livello" open, a hand in play with the PC's capture raised
 (caught while the PC shows it), the coach's suggestion on show (a hand card
 raised, the table cards it takes lowered), picking table cards by keyboard (the
 card being played raised, the focus frame on a table card), the score panel at
@@ -28,7 +28,7 @@ HANDS_TO_TRY = 10
 EXIT_TITLE = "Uscita"
 RULES_TITLE = "Regole del gioco"
 ABOUT_TITLE = "Info..."
-PICTURES = ("start.png", "pc-capture.png", "coach.png", "keyboard.png", "score.png", "rules.png", "about.png",
+PICTURES = ("start.png", "levels.png", "pc-capture.png", "coach.png", "keyboard.png", "score.png", "rules.png", "about.png",
             "exit.png")
 # The moments of a hand in play, each caught the first time it comes: the step
 # of the player (KeyboardPlayer) or of the PC (HandPlayer) that shows it.
@@ -53,6 +53,16 @@ def picture_with(game, window, path):
     game.screen.picture(box_left, box_top, box_right - box_left, box_bottom - box_top, quiet=0.5).save_png(path)
 
 
+def levels_shot(game, path):
+    """Opens the menu "Livello" by its key, takes the game window with the menu
+    open (its items drop over the client area), and closes it with Escape."""
+    subprocess.run(["xdotool", "key", "alt+l"], check=True, timeout=20)
+    time.sleep(0.5)
+    game.screen.picture(*game.frame, quiet=0.5).save_png(path)
+    subprocess.run(["xdotool", "key", "--delay", "100", "Escape", "Escape"], check=True, timeout=20)
+    game.settled(quiet=0.3)
+
+
 def about_shot(game, path):
     """Presses "Info", takes the About window over the game, and closes it with
     Enter (its OK button has the focus)."""
@@ -66,15 +76,15 @@ def about_shot(game, path):
 
 
 def rules_shot(game, path):
-    """Opens the rules from the menu bar with the mouse ("?" is its second title,
+    """Opens the rules from the menu bar with the mouse ("?" is its third title,
     "Guida" the first item under it), takes the picture of the game window and
     the rules window (centred on the screen) together, and closes the rules with
     their OK button (80 x 25, centred, 37 pixels above the bottom of the 560 x
     420 client area)."""
     x, y = game.origin
-    game.screen.click(x + 42, y - 9)
+    game.screen.click(x + 84, y - 9)
     time.sleep(0.5)
-    game.screen.click(x + 60, y + 10)
+    game.screen.click(x + 104, y + 10)
     wait_for(lambda: find_windows(RULES_TITLE), 5, "rules window")
     time.sleep(0.5)
     rules = find_windows(RULES_TITLE)[0]
@@ -117,6 +127,7 @@ def take_pictures(game, out):
         game.wait_window(60)
         game.settled(quiet=0.5)
         game.grab_frame().save_png(os.path.join(out, "start.png"))
+        levels_shot(game, os.path.join(out, "levels.png"))
         exit_question(game, os.path.join(out, "exit.png"))
         # The press also gives the window back the keyboard, which the exit
         # question leaves with no window.

@@ -191,13 +191,23 @@ def idle_cpu(game, server, seconds):
     return exe / seconds * 100, srv / seconds * 100
 
 
-def measure_idle_and_pacing(tree, seconds):
+def choose_level(game, level):
+    """The PC's level chosen as a person would: the menu "&Livello" by its key,
+    then the item by its underlined letter."""
+    subprocess.run(["xdotool", "key", "alt+l"], check=True, timeout=20)
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "key", level[0]], check=True, timeout=20)
+    game.settled()
+
+
+def measure_idle_and_pacing(tree, seconds, level):
     game = Game(tree)
     server = wineserver_pid(wine_environment(tree)["WINEPREFIX"])
     game.start()
     try:
         game.wait_window(60)
         game.settled()
+        choose_level(game, level)
         idle_start = idle_cpu(game, server, seconds)
         game.press_and_see(lambda: game.press_button("play"), 3, '"GIOCA"')
         player = HandPlayer(game, log=lambda text: None)
@@ -228,6 +238,8 @@ def main():
     parser.add_argument("--tree", required=True)
     parser.add_argument("--runs", type=int, default=7)
     parser.add_argument("--idle-seconds", type=float, default=30)
+    parser.add_argument("--level", choices=("principiante", "normale", "esperto"), default="normale",
+                        help="the PC's level while its pacing is measured")
     args = parser.parse_args()
     tree = os.path.abspath(args.tree)
 
@@ -251,7 +263,7 @@ def main():
     print("  memory: %+.1f MiB over the bare window (goal <= 10 MiB) %s"
           % (memory_more, "met" if memory_more <= 10 else "MISSED"))
 
-    idle_start, idle_report, player, code = measure_idle_and_pacing(tree, args.idle_seconds)
+    idle_start, idle_report, player, code = measure_idle_and_pacing(tree, args.idle_seconds, args.level)
     bare_idle, bare_timer_idle = measure_bare_idle(tree, args.idle_seconds)
     print("Idle over %.0f s, percent of one core (goal <= 1 %%, the program and wineserver together):"
           % args.idle_seconds)
@@ -265,7 +277,7 @@ def main():
     after_player = player.pc_moves
     captures = [m for m in after_player if m.capture_raised is not None]
     lays = [m for m in after_player if m.capture_raised is None]
-    print("The PC's pacing over one hand, from the player's press that made the move before:")
+    print("The PC's pacing at %s over one hand, from the player's press that made the move before:" % args.level)
     print("  card shown:      %s" % spread([m.card_shown for m in after_player]))
     if captures:
         print("  capture raised:  %s" % spread([m.capture_raised for m in captures]))
