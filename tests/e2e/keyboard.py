@@ -89,6 +89,12 @@ class KeyboardSession:
         self.take_focus()
         # The numeric pad's digits, as a person's with NumLock on.
         send_keys("Num_Lock")
+        # The PC's level when one is asked for (LURNA_E2E_LEVEL=esperto, say),
+        # chosen as a person would, by the keys of the menu "Livello".
+        level = os.environ.get("LURNA_E2E_LEVEL")
+        if level:
+            send_keys("alt+l", level[0])
+            self.log("the PC's level: %s, from the menu" % level)
         board = game.board(game.settled())
         if any(board.cards[p].face_up for p in range(POSITIONS)):
             raise Failure("at the start every card shows its back: %r" % board)
