@@ -84,13 +84,16 @@ void SubMenu::ChooseRadio() {
 
 void SubMenu::ShowRadioDot() {
     const std::vector<SubMenu*>& siblings = *Siblings();
-    // The run of radio items around this one, by their places in the menu.
+    // The run of radio items around this one, by their places in the menu; the
+    // items after it may not be in the menu yet while it is being created.
     int at = 0;
     while (siblings[at] != this) ++at;
     int first = at;
     while (first > 0 && siblings[first - 1]->radio) --first;
     int last = at;
-    while (last + 1 < static_cast<int>(siblings.size()) && siblings[last + 1]->radio) ++last;
+    while (last + 1 < static_cast<int>(siblings.size()) && siblings[last + 1]->radio && siblings[last + 1]->created) {
+        ++last;
+    }
     CheckMenuRadioItem(ParentMenu(), first, last, at, MF_BYPOSITION);
 }
 

@@ -21,20 +21,6 @@ using TableTest::Player;
 
 namespace {
 
-// A key pressed and released on the keyboard, then the messages it makes.
-void RealKey(WORD key) {
-    INPUT inputs[2] = {};
-    inputs[0].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = key;
-    inputs[1] = inputs[0];
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
-    for (int i = 0; i < 10; ++i) {
-        Sleep(10);
-        ToolkitTest::Pump();
-    }
-}
-
 bool IsOpen(const KTUtility::GUIElement* form) {
     return form && IsWindow(form->windowHandle) && IsWindowVisible(form->windowHandle);
 }
@@ -46,7 +32,7 @@ std::string GameKeysChangeNothing(GameWindow& game, MatchDriver& driver, const s
     const int beeps = game.beeps;
     for (WORD key : {WORD{'1'}, WORD{'2'}, WORD{'3'}, WORD{'H'}, WORD{VK_F2}, WORD{VK_F1}, WORD{VK_RIGHT},
                      WORD{VK_TAB}, WORD{VK_SPACE}}) {
-        RealKey(key);
+        ToolkitTest::RealKey(key);
         for (int i = 0; i < 5; ++i) game.Tick();
     }
     const std::vector<std::string> changed = TableTest::Differences(before, TableTest::ReadBoard(game.Form()));
@@ -106,7 +92,7 @@ TEST(GameWindowKeys, UnderTheAboutFormAndTheRulesKeysChangeNothingAndEscapeClose
     ToolkitTest::Pump();
     ASSERT_TRUE(IsOpen(form.AboutForm.get()));
     EXPECT_EQ(GameKeysChangeNothing(game, driver, "the About form"), "");
-    RealKey(VK_ESCAPE);
+    ToolkitTest::RealKey(VK_ESCAPE);
     EXPECT_FALSE(IsOpen(form.AboutForm.get()));
 
     SetForegroundWindow(game.Window());
@@ -115,7 +101,7 @@ TEST(GameWindowKeys, UnderTheAboutFormAndTheRulesKeysChangeNothingAndEscapeClose
     ToolkitTest::Pump();
     ASSERT_TRUE(IsOpen(form.RulesForm.get()));
     EXPECT_EQ(GameKeysChangeNothing(game, driver, "the rules"), "");
-    RealKey(VK_ESCAPE);
+    ToolkitTest::RealKey(VK_ESCAPE);
     EXPECT_FALSE(IsOpen(form.RulesForm.get()));
     EXPECT_EQ(driver.Check("the rules closed"), "");
 }
@@ -143,7 +129,7 @@ TEST(GameWindowKeys, AfterTheExitQuestionIsAnsweredNoTheKeysReachTheGameAgain) {
     ToolkitTest::Pump();
     ASSERT_TRUE(IsWindow(game.Window()));
     EXPECT_EQ(GetActiveWindow(), game.Window());
-    RealKey(VK_F2);
+    ToolkitTest::RealKey(VK_F2);
     EXPECT_EQ(game.Form().Match.Phase(), MyGame::MatchPhase::PlayerTurn) << "F2 after the question dealt nothing";
 }
 

@@ -34,15 +34,6 @@ void ClickAt(POINT at) {
     Mouse(MOUSEEVENTF_LEFTUP);
 }
 
-void Key(WORD key) {
-    INPUT inputs[2] = {};
-    inputs[0].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = key;
-    inputs[1] = inputs[0];
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
-}
-
 // Pumps until the condition holds or a second has passed.
 template <typename Condition>
 bool PumpUntil(Condition holds) {
@@ -91,10 +82,48 @@ void PlayToReport(GameWindow& game, TableTest::MatchDriver& driver, int count) {
     }
 }
 
+// The left button pressed on "Continua" and held there; the point it holds.
+POINT HoldContinua(MyGame::FormMain& form) {
+    const POINT at = CentreOnScreen(form.ContinueButton->windowHandle);
+    SetCursorPos(at.x, at.y);
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    Settle();
+    return at;
+}
+
+// The player's press on a hand card was taken: played, or chosen for picking.
+bool HandCardTaken(MyGame::FormMain& form) {
+    return PlayerCardsShown(form) == 2 || !form.Match.PlayerToMove() || form.Match.Move().AwaitingTableChoice();
+}
+
 void Arrange(MyGame::FormMain& form, int position, MyGame::Card card) {
     form.SetCard(position, card);
     form.SetPicture(position, MyGame::CardPicture(card));
     form.ShowPosition(position);
+}
+
+// Held down on "Continua", the mouse clicks the button on release even when a
+// key in between abandoned the match (F2) or dealt the next hand (Enter): the
+// release must change nothing the key left.
+void HoldContinuaThrough(WORD key, MyGame::MatchPhase afterKey, const char* playButton) {
+    GameWindow game;
+    MyGame::FormMain& form = game.Form();
+    TableTest::MatchDriver driver(game, TableTest::Player::Strategy, 5);
+    ASSERT_NO_FATAL_FAILURE(PlayToReport(game, driver, 1));
+    HoldContinua(form);
+    ASSERT_TRUE(ReportShown(form)) << "held down, the button has not clicked";
+    ToolkitTest::RealKey(key);
+    ASSERT_TRUE(PumpUntil([&] { return !ReportShown(form); }));
+    ASSERT_EQ(form.Match.Phase(), afterKey);
+    const MyGame::CardList deck = form.Match.State.Deck;
+    const TableTest::BoardView shown = TableTest::ReadBoard(form);
+
+    Mouse(MOUSEEVENTF_LEFTUP);
+    Settle();
+    EXPECT_EQ(form.Match.Phase(), afterKey);
+    EXPECT_EQ(form.Match.State.Deck, deck) << "dealt again";
+    EXPECT_EQ(TableTest::Differences(shown, TableTest::ReadBoard(form)), std::vector<std::string>{});
+    EXPECT_EQ(form.PlayButton->GetNarrowText(), playButton);
 }
 
 }  // namespace
@@ -125,9 +154,7 @@ TEST(GameWindowMousePress, TheSecondPressOfADoubleClickOnContinuaPlaysNoCardAndA
 
     Sleep(GetDoubleClickTime() + 50);
     ClickAt(continueAt);
-    ASSERT_TRUE(PumpUntil([&] {
-        return PlayerCardsShown(form) == 2 || !form.Match.PlayerToMove() || form.Match.Move().AwaitingTableChoice();
-    })) << "a press after the double-click time plays the card";
+    ASSERT_TRUE(PumpUntil([&] { return HandCardTaken(form); })) << "a press after the double-click time plays the card";
 }
 
 TEST(GameWindowMousePress, APressOnContinuaDraggedOffLeavesNothingToSwallowALaterCardPress) {
@@ -135,55 +162,21 @@ TEST(GameWindowMousePress, APressOnContinuaDraggedOffLeavesNothingToSwallowALate
     MyGame::FormMain& form = game.Form();
     TableTest::MatchDriver driver(game, TableTest::Player::Strategy, 5);
     ASSERT_NO_FATAL_FAILURE(PlayToReport(game, driver, 2));
-    const POINT continueAt = CentreOnScreen(form.ContinueButton->windowHandle);
 
-    SetCursorPos(continueAt.x, continueAt.y);
-    Mouse(MOUSEEVENTF_LEFTDOWN);
-    Settle();
+    const DWORD pressedAt = GetTickCount();
+    const POINT continueAt = HoldContinua(form);
     SetCursorPos(continueAt.x + 200, continueAt.y);
     Mouse(MOUSEEVENTF_LEFTUP);
     Settle();
     ASSERT_TRUE(ReportShown(form)) << "released off the button, it does not click";
-    Key(VK_RETURN);
+    ToolkitTest::RealKey(VK_RETURN);
     ASSERT_TRUE(PumpUntil([&] { return !ReportShown(form); }));
     ASSERT_TRUE(form.Match.PlayerToMove());
     // Within the double-click time and rectangle of the press dragged off.
+    ASSERT_LT(GetTickCount() - pressedAt, GetDoubleClickTime());
     ClickAt(continueAt);
-    ASSERT_TRUE(PumpUntil([&] {
-        return PlayerCardsShown(form) == 2 || !form.Match.PlayerToMove() || form.Match.Move().AwaitingTableChoice();
-    })) << "the press plays the card";
+    ASSERT_TRUE(PumpUntil([&] { return HandCardTaken(form); })) << "the press plays the card";
 }
-
-namespace {
-
-// Held down on "Continua", the mouse clicks the button on release even when a
-// key in between abandoned the match (F2) or dealt the next hand (Enter): the
-// release must change nothing the key left.
-void HoldContinuaThrough(WORD key, MyGame::MatchPhase afterKey, const char* playButton) {
-    GameWindow game;
-    MyGame::FormMain& form = game.Form();
-    TableTest::MatchDriver driver(game, TableTest::Player::Strategy, 5);
-    ASSERT_NO_FATAL_FAILURE(PlayToReport(game, driver, 1));
-    const POINT continueAt = CentreOnScreen(form.ContinueButton->windowHandle);
-    SetCursorPos(continueAt.x, continueAt.y);
-    Mouse(MOUSEEVENTF_LEFTDOWN);
-    Settle();
-    ASSERT_TRUE(ReportShown(form)) << "held down, the button has not clicked";
-    Key(key);
-    ASSERT_TRUE(PumpUntil([&] { return !ReportShown(form); }));
-    ASSERT_EQ(form.Match.Phase(), afterKey);
-    const MyGame::CardList deck = form.Match.State.Deck;
-    const TableTest::BoardView shown = TableTest::ReadBoard(form);
-
-    Mouse(MOUSEEVENTF_LEFTUP);
-    Settle();
-    EXPECT_EQ(form.Match.Phase(), afterKey);
-    EXPECT_EQ(form.Match.State.Deck, deck) << "dealt again";
-    EXPECT_EQ(TableTest::Differences(shown, TableTest::ReadBoard(form)), std::vector<std::string>{});
-    EXPECT_EQ(form.PlayButton->GetNarrowText(), playButton);
-}
-
-}  // namespace
 
 TEST(GameWindowMousePress, ContinuaHeldThroughF2ThatAbandonsDealsNothingOnRelease) {
     HoldContinuaThrough(VK_F2, MyGame::MatchPhase::Idle, "GIOCA");

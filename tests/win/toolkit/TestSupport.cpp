@@ -24,6 +24,19 @@ void Pump() {
     KTUtility::FreeClosedRetired();
 }
 
+void RealKey(WORD key) {
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = key;
+    inputs[1] = inputs[0];
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    for (int i = 0; i < 10; ++i) {
+        Sleep(10);
+        Pump();
+    }
+}
+
 std::unique_ptr<KTUtility::Form> MakeForm(int width, int height) {
     auto form = std::make_unique<KTUtility::Form>(GetModuleHandleW(nullptr));
     form->SetText(std::string("Prova"));

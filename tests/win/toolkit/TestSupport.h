@@ -18,6 +18,10 @@ namespace ToolkitTest {
 // messages.
 void Pump();
 
+// A key pressed and released on the keyboard (real input, to the window that
+// has the keyboard), then the messages it makes, pumped for a tenth of a second.
+void RealKey(WORD key);
+
 // A created, visible form at a fixed place, the first of the test (so the main window).
 std::unique_ptr<KTUtility::Form> MakeForm(int width = 400, int height = 300);
 
