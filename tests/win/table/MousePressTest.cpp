@@ -91,6 +91,19 @@ POINT HoldContinua(MyGame::FormMain& form) {
     return at;
 }
 
+// A longer double-click time while it lives, so that a sequence of presses and
+// keys stays within it on a busy machine; the system's own comes back after.
+class LongDoubleClickTime {
+public:
+    LongDoubleClickTime() : saved_(GetDoubleClickTime()) { SetDoubleClickTime(2000); }
+    ~LongDoubleClickTime() { SetDoubleClickTime(saved_); }
+    LongDoubleClickTime(const LongDoubleClickTime&) = delete;
+    LongDoubleClickTime& operator=(const LongDoubleClickTime&) = delete;
+
+private:
+    UINT saved_;
+};
+
 // The player's press on a hand card was taken: played, or chosen for picking.
 bool HandCardTaken(MyGame::FormMain& form) {
     return PlayerCardsShown(form) == 2 || !form.Match.PlayerToMove() || form.Match.Move().AwaitingTableChoice();
@@ -129,6 +142,7 @@ void HoldContinuaThrough(WORD key, MyGame::MatchPhase afterKey, const char* play
 }  // namespace
 
 TEST(GameWindowMousePress, TheSecondPressOfADoubleClickOnContinuaPlaysNoCardAndALaterPressDoes) {
+    const LongDoubleClickTime longer;
     GameWindow game;
     MyGame::FormMain& form = game.Form();
     TableTest::MatchDriver driver(game, TableTest::Player::Strategy, 5);
@@ -163,6 +177,7 @@ TEST(GameWindowMousePress, APressOnContinuaDraggedOffLeavesNothingToSwallowALate
     TableTest::MatchDriver driver(game, TableTest::Player::Strategy, 5);
     ASSERT_NO_FATAL_FAILURE(PlayToReport(game, driver, 2));
 
+    const LongDoubleClickTime longer;
     const DWORD pressedAt = GetTickCount();
     const POINT continueAt = HoldContinua(form);
     SetCursorPos(continueAt.x + 200, continueAt.y);
@@ -191,6 +206,7 @@ TEST(GameWindowMousePress, ContinuaHeldThroughEnterThatDealsDealsNoMoreOnRelease
 // first. Picked near its top, it drops and uncovers the first card under the
 // pointer, where the double-click's second press lands.
 TEST(GameWindowMousePress, TheSecondPressOfADoubleClickOnADroppingCardTakesNotTheCardBelow) {
+    const LongDoubleClickTime longer;
     GameWindow game;
     MyGame::FormMain& form = game.Form();
     TableTest::MatchDriver driver(game, TableTest::Player::Strategy, 5);
